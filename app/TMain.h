@@ -1,0 +1,69 @@
+#pragma once
+// The one window of the tool: its native window and controls as the window description lays them
+// out, and the wiring of its events to the switcher's handlers.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+
+#include "app/Application.h"
+#include "app/WindowDescription.h"
+#include "platform/Handles.h"
+#include "platform/Win32Platform.h"
+#include "switcher/MainView.h"
+#include "switcher/Switcher.h"
+
+class TMain final : public MainView {
+public:
+    TMain(Application& application, platform::Platform& platform);
+    ~TMain() override;
+    TMain(const TMain&) = delete;
+    TMain& operator=(const TMain&) = delete;
+
+    // Runs the start-up sequence; lets EndProcessRequest through for the orderly end.
+    void Create();
+    // Shows the window centred in the work area, as the start's show command asks.
+    void Show();
+    HWND Handle() const { return handle_; }
+
+    // MainView
+    int ShowMessage(const std::u16string& text, const std::u16string& caption, uint32_t flags) override;
+    void SetStartCaption(const std::u16string& caption) override;
+    void SetEdit1Text(const std::u16string& text) override;
+    void ApplyFonts(const FontSpec& window, const FontSpec& label) override;
+    void CloseWindow() override;
+
+private:
+    struct Picture {
+        platform::UniqueGdiObject<HBITMAP> bitmap;
+        SIZE size{};
+        bool stretch = false;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateNativeWindow();
+    void CreateControls();
+    void SetWindowIcons();
+    void OnActivate(WPARAM wParam);
+    void DrawPicture(const DRAWITEMSTRUCT& item);
+    int Scale(int value96) const { return MulDiv(value96, dpi_, 96); }
+    HWND Control(int id) const { return GetDlgItem(handle_, id); }
+
+    Application& application_;
+    WindowDescription description_;
+    int dpi_;
+    HWND handle_ = nullptr;
+    std::map<int, Picture> pictures_;
+    platform::UniqueGdiObject<HFONT> windowFont_;
+    platform::UniqueGdiObject<HFONT> labelFont_;
+    COLORREF labelColor_ = 0;
+    platform::UniqueIcon bigIcon_;
+    platform::UniqueIcon smallIcon_;
+    HWND lastFocus_ = nullptr;
+    bool activated_ = false;
+    Switcher switcher_;
+};
+
+// The one window; set before its construction begins, null again when the construction fails.
+extern TMain* Main;

@@ -1,0 +1,37 @@
+# Windows build (MinGW-w64): the tool, the stand-in map editor and the end-to-end tests under Wine.
+enable_language(RC)
+
+set(SWITCHER_DEPS_DIR "" CACHE PATH "Prefix holding jpeg/ and gtest/ built for this target")
+if(SWITCHER_DEPS_DIR)
+  list(APPEND CMAKE_FIND_ROOT_PATH "${SWITCHER_DEPS_DIR}/jpeg" "${SWITCHER_DEPS_DIR}/gtest")
+endif()
+find_package(JPEG REQUIRED)
+
+set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+add_library(win32_platform STATIC platform/Win32Platform.cpp)
+target_include_directories(win32_platform PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_options(win32_platform PRIVATE -Wall -Wextra -Werror)
+target_link_libraries(win32_platform PUBLIC gdi32 advapi32)
+
+file(GLOB APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app/*.cpp)
+list(REMOVE_ITEM APP_SOURCES
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/ShellText.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/app/WindowDescription.cpp)
+
+configure_file(resources/version.h.in ${CMAKE_CURRENT_BINARY_DIR}/generated/version.h @ONLY)
+add_executable(AVSprache WIN32 ${APP_SOURCES} resources/app.rc)
+target_include_directories(AVSprache PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
+target_compile_options(AVSprache PRIVATE -Wall -Wextra -Werror)
+target_link_libraries(AVSprache PRIVATE switcher_core win32_platform JPEG::JPEG comctl32 user32 gdi32 ${STATIC_RUNTIME})
+set_target_properties(AVSprache PROPERTIES OUTPUT_NAME AVSprache)
+target_link_options(AVSprache PRIVATE -municode)
+set_property(SOURCE resources/app.rc APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/deutsch.eng ${CMAKE_CURRENT_SOURCE_DIR}/resources/englisch.eng
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/tmain.bin ${CMAKE_CURRENT_SOURCE_DIR}/resources/app.ico)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_CURRENT_BINARY_DIR}/generated -I${CMAKE_CURRENT_SOURCE_DIR}/resources")
+
+if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/CMakeLists.txt AND NOT SWITCHER_SKIP_TESTS)
+  add_subdirectory(tests/e2e)
+endif()

@@ -1,0 +1,52 @@
+#include "embedded/PrivateFonts.h"
+
+#include "switcher/Errors.h"
+#include "switcher/Texts.h"
+
+int PointsToHeight(int points, int logicalPixelsY) {
+    const long long scaled = static_cast<long long>(points) * logicalPixelsY;
+    const long long rounded = (2 * scaled + (scaled >= 0 ? 72 : -72)) / 144;  // halves away from zero
+    return -static_cast<int>(rounded);
+}
+
+void WindowFonts::SetWindowFamily(const std::u16string& family) { window_.family = family.substr(0, 31); }
+void WindowFonts::SetWindowSize(int points) { window_.height = PointsToHeight(points, dpi_); }
+
+FontSpec& WindowFonts::OwnLabel() {
+    if (!label_) label_ = window_;
+    return *label_;
+}
+
+void WindowFonts::SetLabelFamily(const std::u16string& family) { OwnLabel().family = family.substr(0, 31); }
+void WindowFonts::SetLabelColor(uint32_t color) { OwnLabel().color = color; }
+void WindowFonts::SetLabelSize(int points) { OwnLabel().height = PointsToHeight(points, dpi_); }
+
+namespace {
+
+// Registers one font item; returns the registration result (0 when the registration failed).
+int32_t RegisterFontItem(platform::Platform& platform, const std::u16string& type) {
+    const auto item = platform.FindItem(type, u"TTF");
+    if (!item) throw ToolkitError(FillTemplate(texts::kItemNotFound, {u"TTF"}));
+    return platform.AddFontMemResource(item->data(), static_cast<uint32_t>(item->size()));
+}
+
+}  // namespace
+
+void RegisterPrivateFonts(platform::Platform& platform, WindowFonts& fonts) {
+    const int32_t windowResult = RegisterFontItem(platform, u"AV");
+    if (windowResult > 0) {
+        fonts.SetWindowFamily(kWindowFamily);
+        fonts.SetWindowSize(10);
+    } else if (windowResult == 0) {
+        fonts.SetWindowFamily(kFallbackFamily);
+    }
+
+    const int32_t labelResult = RegisterFontItem(platform, u"STONE");
+    if (labelResult > 0) {
+        fonts.SetLabelFamily(kLabelFamily);
+        fonts.SetLabelColor(kLabelColor);
+        fonts.SetLabelSize(13);
+    } else if (labelResult == 0) {
+        fonts.SetWindowFamily(kFallbackFamily);  // the label still follows the window here
+    }
+}

@@ -1,0 +1,111 @@
+#pragma once
+// The Windows services the tool's logic uses, as a portable interface: the logic builds and is
+// tested natively against a fake, and the Win32 implementation passes the values through unchanged.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "platform/WinValues.h"
+
+namespace platform {
+
+using String = std::u16string;
+
+// An open file handle. Closing happens in the destructor.
+class File {
+public:
+    virtual ~File() = default;
+    // SetFilePointer from the start of the file, high part 0.
+    virtual bool Seek(uint32_t offset) = 0;
+    // ReadFile: the result as the system gives it; *read is what was delivered.
+    virtual bool Read(void* buffer, uint32_t size, uint32_t* read) = 0;
+    // WriteFile: the result as the system gives it; *written is what was taken.
+    virtual bool Write(const void* data, uint32_t size, uint32_t* written) = 0;
+    // FlushFileBuffers.
+    virtual bool Flush() = 0;
+    // The attributes of what the handle refers to (a link itself when opened without following it).
+    virtual uint32_t HandleAttributes() = 0;
+};
+
+// Writes all bytes, asking again for what a write left over; false when a write fails or takes
+// nothing.
+inline bool WriteAll(File& file, const uint8_t* data, uint32_t size) {
+    uint32_t done = 0;
+    while (done < size) {
+        uint32_t written = 0;
+        if (!file.Write(data + done, size - done, &written) || written == 0) return false;
+        done += written;
+    }
+    return true;
+}
+
+// An open registry key. Closing happens in the destructor.
+class RegistryKey {
+public:
+    virtual ~RegistryKey() = default;
+    // RegQueryValueExW: data may be null to ask for type and size only. Returns the status code.
+    virtual int32_t QueryValue(const String& name, uint32_t* type, uint8_t* data, uint32_t* size) = 0;
+};
+
+// The Tool Help record as the walk fills it.
+struct ProcessEntry {
+    uint32_t dwSize = 0;
+    char16_t szExeFile[260] = {};
+};
+
+// A snapshot of the process list. Closing happens in the destructor.
+class ProcessSnapshot {
+public:
+    virtual ~ProcessSnapshot() = default;
+    virtual bool First(ProcessEntry& entry) = 0;  // Process32FirstW
+    virtual bool Next(ProcessEntry& entry) = 0;   // Process32NextW
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // GetModuleFileNameW of the process's executable.
+    virtual String ModuleFileName() = 0;
+    // CharLowerW.
+    virtual String LowerCase(const String& text) = 0;
+    // GetFullPathNameW; the input unchanged when it fails.
+    virtual String FullPathName(const String& path) = 0;
+    // FormatMessageW from the system's table, default language, inserts ignored; untrimmed.
+    virtual String ErrorText(uint32_t code) = 0;
+    // Vertical logical pixels per inch of the screen.
+    virtual int LogicalPixelsY() = 0;
+
+    // RegOpenKeyExW below HKEY_LOCAL_MACHINE in the 32-bit view; null when the open fails.
+    virtual std::unique_ptr<RegistryKey> OpenLocalMachineKey(const String& path, uint32_t access) = 0;
+
+    // GetFileAttributesW; on failure returns kInvalidFileAttributes with the error in *error.
+    virtual uint32_t FileAttributes(const String& path, uint32_t* error) = 0;
+    // FindFirstFileW (and FindClose): the attributes of the first match, if any.
+    virtual std::optional<uint32_t> FindFirstFileAttributes(const String& path) = 0;
+    // SetFileAttributesW.
+    virtual bool SetFileAttributes(const String& path, uint32_t attributes) = 0;
+    // CreateFileW with the values as given (no security attributes, no template); null on failure
+    // with the error in *error.
+    virtual std::unique_ptr<File> OpenFile(const String& path, uint32_t access, uint32_t share,
+                                           uint32_t disposition, uint32_t flagsAndAttributes,
+                                           uint32_t* error) = 0;
+    // MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH.
+    virtual bool MoveReplacing(const String& from, const String& to, uint32_t* error) = 0;
+    // DeleteFileW.
+    virtual bool RemoveFile(const String& path) = 0;
+
+    // FindResourceW/LoadResource/SizeofResource/LockResource in the own module; nothing when the
+    // item cannot be found or loaded.
+    virtual std::optional<std::span<const uint8_t>> FindItem(const String& type, const String& name) = 0;
+
+    // AddFontMemResourceEx; the handle as the signed 32-bit value the caller tests.
+    virtual int32_t AddFontMemResource(const void* data, uint32_t size) = 0;
+
+    // CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0) through the entry points bound on first use.
+    virtual std::unique_ptr<ProcessSnapshot> SnapshotProcesses() = 0;
+};
+
+}  // namespace platform

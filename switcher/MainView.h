@@ -1,0 +1,17 @@
+#pragma once
+// What the tool's logic needs of its window and of the application's message box.
+#include <cstdint>
+#include <string>
+
+struct FontSpec;
+
+class MainView {
+public:
+    virtual ~MainView() = default;
+    // The application's modal message box; returns the pressed button.
+    virtual int ShowMessage(const std::u16string& text, const std::u16string& caption, uint32_t flags) = 0;
+    virtual void SetStartCaption(const std::u16string& caption) = 0;
+    virtual void SetEdit1Text(const std::u16string& text) = 0;
+    virtual void ApplyFonts(const FontSpec& window, const FontSpec& label) = 0;
+    virtual void CloseWindow() = 0;
+};
