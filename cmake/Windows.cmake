@@ -21,6 +21,7 @@ list(REMOVE_ITEM APP_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/app/WindowDescription.cpp)
 
 configure_file(resources/version.h.in ${CMAKE_CURRENT_BINARY_DIR}/generated/version.h @ONLY)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_CURRENT_BINARY_DIR}/generated -I${CMAKE_CURRENT_SOURCE_DIR}/resources")
 add_executable(AVSprache WIN32 ${APP_SOURCES} resources/app.rc)
 target_include_directories(AVSprache PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
 target_compile_options(AVSprache PRIVATE -Wall -Wextra -Werror)
@@ -29,9 +30,13 @@ set_target_properties(AVSprache PROPERTIES OUTPUT_NAME AVSprache)
 target_link_options(AVSprache PRIVATE -municode)
 set_property(SOURCE resources/app.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/deutsch.eng ${CMAKE_CURRENT_SOURCE_DIR}/resources/englisch.eng
-  ${CMAKE_CURRENT_SOURCE_DIR}/resources/tmain.bin ${CMAKE_CURRENT_SOURCE_DIR}/resources/app.ico)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_CURRENT_BINARY_DIR}/generated -I${CMAKE_CURRENT_SOURCE_DIR}/resources")
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/tmain.bin ${CMAKE_CURRENT_SOURCE_DIR}/resources/app.ico
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/fonts/av.ttf ${CMAKE_CURRENT_SOURCE_DIR}/resources/fonts/stone.ttf
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/app-1031.manifest ${CMAKE_CURRENT_SOURCE_DIR}/resources/app-1033.manifest)
 
-if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/CMakeLists.txt AND NOT SWITCHER_SKIP_TESTS)
+# The map editor's stand-in for the demo and the tests.
+add_subdirectory(tests/stand_in_editor)
+
+if(NOT SWITCHER_SKIP_TESTS)
   add_subdirectory(tests/e2e)
 endif()

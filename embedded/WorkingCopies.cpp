@@ -12,8 +12,16 @@ namespace {
     throw ToolkitError(FillTemplate(texts::kCannotCreate, {path, TrimSystemText(platform.ErrorText(error))}));
 }
 
-bool IsLink(uint32_t attributes) {
-    return attributes != kInvalidFileAttributes && (attributes & kFileAttributeReparsePoint) != 0;
+bool Has(uint32_t attributes, uint32_t wanted) {
+    return attributes != kInvalidFileAttributes && (attributes & wanted) != 0;
+}
+
+bool IsLink(uint32_t attributes) { return Has(attributes, kFileAttributeReparsePoint); }
+
+// Windows refuses to empty a read-only, hidden or system file through CREATE_ALWAYS with normal
+// attributes; Wine, run as root, does not, so the refusal is made here for both.
+bool RefusesOverwrite(uint32_t attributes) {
+    return Has(attributes, kFileAttributeReadonly | kFileAttributeHidden | kFileAttributeSystem);
 }
 
 void WriteWorkingCopy(platform::Platform& platform, const std::u16string& itemName, const std::u16string& path) {
@@ -21,7 +29,9 @@ void WriteWorkingCopy(platform::Platform& platform, const std::u16string& itemNa
     if (!item) throw ToolkitError(FillTemplate(texts::kItemNotFound, {itemName}));
 
     uint32_t error = 0;
-    if (IsLink(platform.FileAttributes(path, &error))) ThrowCannotCreate(platform, path, kErrorCantAccessFile);
+    const uint32_t existing = platform.FileAttributes(path, &error);
+    if (IsLink(existing)) ThrowCannotCreate(platform, path, kErrorCantAccessFile);
+    if (RefusesOverwrite(existing)) ThrowCannotCreate(platform, path, kErrorAccessDenied);
     auto file = platform.OpenFile(path, kGenericRead | kGenericWrite, 0, kCreateAlways,
                                   kFileAttributeNormal | kFileFlagOpenReparsePoint, &error);
     if (!file) ThrowCannotCreate(platform, path, error);
@@ -40,6 +50,11 @@ void WriteWorkingCopies(platform::Platform& platform, const std::u16string& fold
 }
 
 void DeleteWorkingCopies(platform::Platform& platform, const std::u16string& folder) {
-    platform.RemoveFile(folder + kGermanCopyName);
-    platform.RemoveFile(folder + kEnglishCopyName);
+    for (const char16_t* name : {kGermanCopyName, kEnglishCopyName}) {
+        // A read-only file of that name is not a copy of ours (none could be written over it);
+        // Windows would refuse to delete it, Wine would not.
+        const std::u16string path = folder + name;
+        uint32_t error = 0;
+        if (!Has(platform.FileAttributes(path, &error), kFileAttributeReadonly)) platform.RemoveFile(path);
+    }
 }

@@ -15,5 +15,5 @@ inline constexpr char16_t kEnglishCopyName[] = u"ENGLISCH.ENG";
 // link: the elevated tool must not write through a link that others planted) or a write fails.
 void WriteWorkingCopies(platform::Platform& platform, const std::u16string& folder);
 
-// Deletes both copies; failures are passed over.
+// Deletes both copies, leaving a read-only file of either name alone; failures are passed over.
 void DeleteWorkingCopies(platform::Platform& platform, const std::u16string& folder);

@@ -85,8 +85,8 @@ public:
     virtual uint32_t FileAttributes(const String& path, uint32_t* error) = 0;
     // FindFirstFileW (and FindClose): the attributes of the first match, if any.
     virtual std::optional<uint32_t> FindFirstFileAttributes(const String& path) = 0;
-    // SetFileAttributesW.
-    virtual bool SetFileAttributes(const String& path, uint32_t attributes) = 0;
+    // SetFileAttributesW (named apart from the macro of <windows.h>).
+    virtual bool SetAttributes(const String& path, uint32_t attributes) = 0;
     // CreateFileW with the values as given (no security attributes, no template); null on failure
     // with the error in *error.
     virtual std::unique_ptr<File> OpenFile(const String& path, uint32_t access, uint32_t share,

@@ -65,7 +65,7 @@ void Switcher::ChooseFonts() {
 
 void Switcher::DetectLanguage() {
     const std::u16string path = AVPath + kLanguageFileName;
-    platform_.SetFileAttributes(path, kFileAttributeNormal);
+    platform_.SetAttributes(path, kFileAttributeNormal);
     uint32_t error = 0;
     auto file = platform_.OpenFile(path, kGenericRead, 0, kOpenExisting, kFileAttributeNormal, &error);
     if (!file) {
