@@ -39,11 +39,11 @@ int IdOf(const std::u16string& name) {
     return found == ids.end() ? 0 : found->second;
 }
 
-platform::UniqueGdiObject<HFONT> MakeFont(const FontSpec& spec) {
+platform::UniqueGdiObject<HFONT> MakeFont(const FontSpec& font) {
     return platform::UniqueGdiObject<HFONT>(CreateFontW(
-        spec.height, 0, 0, 0, (spec.style & 1) ? FW_BOLD : FW_NORMAL, (spec.style & 2) != 0, (spec.style & 4) != 0,
-        (spec.style & 8) != 0, spec.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-        DEFAULT_PITCH | FF_DONTCARE, Wide(spec.family)));
+        font.height, 0, 0, 0, (font.style & 1) ? FW_BOLD : FW_NORMAL, (font.style & 2) != 0, (font.style & 4) != 0,
+        (font.style & 8) != 0, font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        DEFAULT_PITCH | FF_DONTCARE, Wide(font.family)));
 }
 
 // The image of an .ico file closest to the wanted size, as an icon.
