@@ -31,6 +31,11 @@ BOOL CALLBACK DisableOtherWindow(HWND window, LPARAM context) {
     return TRUE;
 }
 
+BOOL CALLBACK HideIfOwnedBy(HWND window, LPARAM owner) {
+    if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner)) ShowWindow(window, SW_HIDE);
+    return TRUE;
+}
+
 }  // namespace
 
 Application::Application(HINSTANCE instance, std::u16string title) : instance_(instance), title_(std::move(title)) {
@@ -101,15 +106,5 @@ void Application::Run(TMain& main) {
 }
 
 void Application::HideOwnedWindows() {
-    struct Context {
-        HWND owner;
-    } context{handle_};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM parameter) -> BOOL {
-            if (GetWindow(window, GW_OWNER) == reinterpret_cast<Context*>(parameter)->owner)
-                ShowWindow(window, SW_HIDE);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&context));
+    EnumThreadWindows(GetCurrentThreadId(), HideIfOwnedBy, reinterpret_cast<LPARAM>(handle_));
 }
