@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/ControlIds.h"
 #include "probe/Probe.h"
 
 namespace e2e {
@@ -34,15 +35,6 @@ inline constexpr DWORD kExitTimeoutMs = 15000;
 // How long nothing must happen before a case accepts that nothing will.
 inline constexpr DWORD kQuietPeriodMs = 1500;
 
-// Dialog ids of the main window's controls.
-enum ControlId : int {
-  kImage1 = 101,
-  kImage2 = 102,
-  kStonewrights = 103,
-  kEdit1 = 104,
-  kStart = 105,
-  kStop = 106,
-};
 
 inline constexpr wchar_t kInstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\av.exe";
 inline constexpr wchar_t kGermanCopy[] = L"DEUTSCH.ENG";

@@ -27,9 +27,9 @@ class Detection : public ToolCase, public ::testing::WithParamInterface<Sample> 
 TEST_P(Detection, OffersTheOtherLanguage) {
   WriteGameFile(L"av_map.eng", GetParam().file);
   ASSERT_TRUE(StartToMainWindow(HERE));
-  EXPECT_EQ(TextOf(Control(kStart)), GetParam().caption);
-  EXPECT_EQ(TextOf(Control(kEdit1)), GetParam().edit1);
-  Click(HERE, kStop);
+  EXPECT_EQ(TextOf(Control(kStartId)), GetParam().caption);
+  EXPECT_EQ(TextOf(Control(kEdit1Id)), GetParam().edit1);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
@@ -65,11 +65,11 @@ class DetectionOfLanguageFile : public ToolCase, public ::testing::WithParamInte
 TEST_P(DetectionOfLanguageFile, OffersTheOtherLanguage) {
   WriteGameFile(L"av_map.eng", GetParam().file());
   ASSERT_TRUE(StartToMainWindow(HERE));
-  EXPECT_EQ(TextOf(Control(kStart)), GetParam().caption);
-  const std::wstring sample = TextOf(Control(kEdit1));
+  EXPECT_EQ(TextOf(Control(kStartId)), GetParam().caption);
+  const std::wstring sample = TextOf(Control(kEdit1Id));
   EXPECT_EQ(sample.size(), GetParam().sampleLength);
   EXPECT_EQ(sample.find(L"Datei"), GetParam().markerAt);
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
@@ -90,8 +90,8 @@ TEST_F(DetectionAttributes, ReadOnlyHiddenFileIsNormalAfterStart) {
   const DWORD before = GetFileAttributesW(file.c_str());
   ASSERT_TRUE(before & FILE_ATTRIBUTE_READONLY) << "the file system keeps no read-only flag";
   ASSERT_TRUE(StartToMainWindow(HERE));
-  EXPECT_EQ(TextOf(Control(kStart)), kOfferEnglish);
-  Click(HERE, kStop);
+  EXPECT_EQ(TextOf(Control(kStartId)), kOfferEnglish);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
   const DWORD after = GetFileAttributesW(file.c_str());
   EXPECT_EQ(after & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u)
@@ -129,9 +129,9 @@ TEST_P(DetectionFailure, ReportsOpenErrorAndOffersNothing) {
   PressOk(HERE, *box);
   if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
   ASSERT_TRUE(WaitForMainWindow(HERE));
-  EXPECT_EQ(TextOf(Control(kStart)), L"Ersetzen");
-  EXPECT_EQ(TextOf(Control(kEdit1)), L"Edit1");
-  Click(HERE, kStop);
+  EXPECT_EQ(TextOf(Control(kStartId)), L"Ersetzen");
+  EXPECT_EQ(TextOf(Control(kEdit1Id)), L"Edit1");
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 

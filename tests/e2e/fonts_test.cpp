@@ -54,7 +54,7 @@ TEST_P(FontsAtResolution, ControlsUseEmbeddedFontsScaled) {
   SetLogPixels(dpi);
   HWND main = StartToMainWindow(HERE);
   ASSERT_TRUE(main);
-  const auto label = Probe(HERE, Control(kStonewrights), probe::Request::Font);
+  const auto label = Probe(HERE, Control(kStonewrightsId), probe::Request::Font);
   ASSERT_TRUE(label);
   ASSERT_EQ(label->logPixelsY, static_cast<LONG>(dpi)) << "the system did not start the tool at this resolution";
 
@@ -63,10 +63,10 @@ TEST_P(FontsAtResolution, ControlsUseEmbeddedFontsScaled) {
     const wchar_t* face;
     LONG height;
   } expected[] = {
-      {kStart, L"BacciSmallCaps", GetParam().windowFontHeight},
-      {kStop, L"BacciSmallCaps", GetParam().windowFontHeight},
-      {kEdit1, L"BacciSmallCaps", GetParam().windowFontHeight},
-      {kStonewrights, L"Formal436 BT", GetParam().labelFontHeight},
+      {kStartId, L"BacciSmallCaps", GetParam().windowFontHeight},
+      {kStopId, L"BacciSmallCaps", GetParam().windowFontHeight},
+      {kEdit1Id, L"BacciSmallCaps", GetParam().windowFontHeight},
+      {kStonewrightsId, L"Formal436 BT", GetParam().labelFontHeight},
   };
   for (const auto& control : expected) {
     SCOPED_TRACE(testing::Message() << "control " << control.id);
@@ -87,7 +87,7 @@ TEST_P(FontsAtResolution, ControlsUseEmbeddedFontsScaled) {
 
   ASSERT_TRUE(BringToFront(HERE, main));
   RECT labelArea{};
-  GetWindowRect(Control(kStonewrights), &labelArea);
+  GetWindowRect(Control(kStonewrightsId), &labelArea);
   COLORREF ink = 0;
   const bool red = WaitUntil(5000, [&] { return IsLabelRed(ink = DarkestPixel(CaptureScreen(labelArea))); });
   EXPECT_TRUE(red) << "darkest pixel of the label after 5000 ms: " << int(GetRValue(ink)) << ","
@@ -96,7 +96,7 @@ TEST_P(FontsAtResolution, ControlsUseEmbeddedFontsScaled) {
   const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   EXPECT_TRUE(SaveBmp(CaptureScreen(screen), ScreenshotDir() + L"\\main-" + std::to_wstring(dpi) + L"dpi.bmp"));
 
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 

@@ -33,7 +33,7 @@ TEST_P(Replacement, InstallsOfferedLanguageAndCloses) {
   if (GetParam().beforeStart) GetParam().beforeStart(*this);
   ASSERT_TRUE(StartToMainWindow(HERE));
   if (GetParam().afterStart) GetParam().afterStart(*this);
-  Click(HERE, kStart);
+  Click(HERE, kStartId);
   const auto box = WaitForMessageBox(HERE, "the success notice");
   ASSERT_TRUE(box);
   ExpectMessageBox(HERE, box, L"Hinweis", GetParam().notice, IconKind::Warning);
@@ -75,7 +75,7 @@ class ReplacementFailure : public ToolCase, public ::testing::WithParamInterface
 TEST_P(ReplacementFailure, ReportsErrorKeepsFileAndRetries) {
   ASSERT_TRUE(StartToMainWindow(HERE));
   GetParam().block(*this);
-  Click(HERE, kStart);
+  Click(HERE, kStartId);
   const auto error = WaitForMessageBox(HERE, "the error box");
   ASSERT_TRUE(error);
   ExpectMessageBox(HERE, error, L"Fehler", kReplaceFailed, IconKind::Error);
@@ -83,11 +83,11 @@ TEST_P(ReplacementFailure, ReportsErrorKeepsFileAndRetries) {
   ExpectNoMessageBox(HERE, "after the error box");
   EXPECT_TRUE(ToolRunning());
   EXPECT_TRUE(IsWindowVisible(MainWindow()));
-  EXPECT_EQ(TextOf(Control(kStart)), L"Englisch einstellen");
+  EXPECT_EQ(TextOf(Control(kStartId)), L"Englisch einstellen");
   EXPECT_TRUE(ReadBytes(GameFile(L"av_map.eng")) == GermanLanguageFile()) << "av_map.eng changed";
 
   GetParam().clear(*this);
-  Click(HERE, kStart);
+  Click(HERE, kStartId);
   const auto notice = WaitForMessageBox(HERE, "the success notice of the second click");
   ASSERT_TRUE(notice);
   ExpectMessageBox(HERE, notice, L"Hinweis", kSetToEnglish, IconKind::Warning);
@@ -118,14 +118,14 @@ TEST_F(ReplacementUndetected, ClickShowsOnlyError) {
   ASSERT_TRUE(report);
   PressOk(HERE, *report);
   ASSERT_TRUE(WaitForMainWindow(HERE));
-  ASSERT_EQ(TextOf(Control(kStart)), L"Ersetzen");
-  Click(HERE, kStart);
+  ASSERT_EQ(TextOf(Control(kStartId)), L"Ersetzen");
+  Click(HERE, kStartId);
   const auto error = WaitForMessageBox(HERE, "the error box");
   ExpectMessageBox(HERE, error, L"Fehler", kReplaceFailed, IconKind::Error);
   if (error) PressOk(HERE, *error);
   ExpectNoMessageBox(HERE, "after the error box");
   EXPECT_FALSE(IsFile(GameFile(L"av_map.eng")));
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 

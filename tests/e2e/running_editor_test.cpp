@@ -42,7 +42,7 @@ TEST_P(RunningEditorName, MatchesImageNameInAnyLetterCase) {
   }
   ASSERT_TRUE(WaitForMainWindow(HERE));
   ExpectNoMessageBox(HERE, GetParam().warns ? "after the notice" : "for an editor of another name");
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Process, RunningEditorName, ::testing::ValuesIn(kEditor
 TEST_F(RunningEditor, NoEditorNoNotice) {
   ASSERT_TRUE(StartToMainWindow(HERE));
   ExpectNoMessageBox(HERE, "without a running editor");
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
@@ -70,7 +70,7 @@ TEST_F(RunningEditor, TwoEditorsGiveOneNotice) {
   StartTool(HERE);
   ASSERT_NO_FATAL_FAILURE(ExpectNotice(HERE));
   ExpectNoMessageBox(HERE, "after the first notice");
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
@@ -92,14 +92,14 @@ TEST_F(RunningEditor, NoticeNotRepeated) {
   ExpectNoMessageBox(HERE, "after switching back to the tool");
 
   ASSERT_TRUE(DeleteFileW(ProgramFile(kEnglishCopy).c_str()));
-  Click(HERE, kStart);
+  Click(HERE, kStartId);
   const auto error = WaitForMessageBox(HERE, "the error box of a failed switch");
   ASSERT_TRUE(error);
   EXPECT_EQ(error->caption, L"Fehler");
   PressOk(HERE, *error);
   ExpectNoMessageBox(HERE, "after another message box closed");
 
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 

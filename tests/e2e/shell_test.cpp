@@ -43,9 +43,9 @@ TEST_F(Shell, WindowsAsDesigned) {
     const wchar_t* className;
     const wchar_t* text;  // nullptr: not fixed
   } controls[] = {
-      {kImage1, L"Static", nullptr},   {kImage2, L"Static", nullptr},
-      {kStonewrights, L"Static", nullptr}, {kEdit1, L"Edit", nullptr},
-      {kStart, L"Button", L"Englisch einstellen"}, {kStop, L"Button", L"Beenden"},
+      {kImage1Id, L"Static", nullptr},   {kImage2Id, L"Static", nullptr},
+      {kStonewrightsId, L"Static", nullptr}, {kEdit1Id, L"Edit", nullptr},
+      {kStartId, L"Button", L"Englisch einstellen"}, {kStopId, L"Button", L"Beenden"},
   };
   for (const auto& control : controls) {
     SCOPED_TRACE(testing::Message() << "control " << control.id);
@@ -58,28 +58,28 @@ TEST_F(Shell, WindowsAsDesigned) {
     }
   }
   RECT edit{};
-  GetWindowRect(Control(kEdit1), &edit);
+  GetWindowRect(Control(kEdit1Id), &edit);
   MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&edit), 2);
   EXPECT_GE(edit.top, client.bottom) << "Edit1 lies below the client area";
 
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
 TEST_F(Shell, FocusStartsOnEdit1AndTabCycles) {
   HWND main = StartToMainWindow(HERE);
   ASSERT_TRUE(main);
-  ASSERT_TRUE(WaitForFocus(HERE, Control(kEdit1), "Edit1 after start"));
+  ASSERT_TRUE(WaitForFocus(HERE, Control(kEdit1Id), "Edit1 after start"));
   ASSERT_TRUE(BringToFront(HERE, main));
   const struct {
     int id;
     const char* name;
-  } order[] = {{kStart, "Start"}, {kStop, "Stop"}, {kEdit1, "Edit1"}};
+  } order[] = {{kStartId, "Start"}, {kStopId, "Stop"}, {kEdit1Id, "Edit1"}};
   for (const auto& next : order) {
     SendKeys({{VK_TAB, false}, {VK_TAB, true}});
     ASSERT_TRUE(WaitForFocus(HERE, Control(next.id), next.name));
   }
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
@@ -103,7 +103,7 @@ TEST_P(ShellExit, EndsWithStatusZeroAndNoCopies) {
 }
 
 const ExitPath kExitPaths[] = {
-    {"StopButton", [](ToolCase& c, HWND) { c.Click(HERE, kStop); }},
+    {"StopButton", [](ToolCase& c, HWND) { c.Click(HERE, kStopId); }},
     {"CloseBox", [](ToolCase&, HWND main) { PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     {"AltF4",
      [](ToolCase& c, HWND main) {
@@ -130,7 +130,7 @@ TEST_P(ShellTitle, FollowsExecutableName) {
   InstallToolAs(GetParam().fileName);
   ASSERT_TRUE(StartToMainWindow(HERE));
   EXPECT_EQ(TextOf(AppWindow()), GetParam().title);
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
@@ -181,7 +181,7 @@ TEST_F(Shell, LoadsCommonControlsVersion6) {
   const auto modules = LoadedModules(ToolProcessId(), L"comctl32.dll");
   EXPECT_TRUE(std::any_of(modules.begin(), modules.end(), FromCommonControls6Assembly))
       << "comctl32 modules in the tool's process: " << testing::PrintToString(modules);
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 

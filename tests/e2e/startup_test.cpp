@@ -73,8 +73,8 @@ class InstallationAccepted : public ToolCase, public ::testing::WithParamInterfa
 TEST_P(InstallationAccepted, ShowsWindowWithDetectedLanguage) {
   GetParam().arrange(*this);
   ASSERT_TRUE(StartToMainWindow(HERE));
-  EXPECT_EQ(TextOf(Control(kStart)), GetParam().expected);
-  Click(HERE, kStop);
+  EXPECT_EQ(TextOf(Control(kStartId)), GetParam().expected);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
@@ -112,9 +112,9 @@ TEST_P(InstallPathOfWrongType, ReportsTypeAndOpensUndetected) {
   PressOk(HERE, *box);
   ASSERT_TRUE(WaitForMainWindow(HERE));
   ExpectNoMessageBox(HERE, "after the exception box");
-  EXPECT_EQ(TextOf(Control(kStart)), L"Ersetzen");
-  EXPECT_EQ(TextOf(Control(kEdit1)), L"Edit1");
-  Click(HERE, kStop);
+  EXPECT_EQ(TextOf(Control(kStartId)), L"Ersetzen");
+  EXPECT_EQ(TextOf(Control(kEdit1Id)), L"Edit1");
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 

@@ -21,7 +21,7 @@ void ExpectCopiesOfEmbeddedFiles(const Where& where, const ToolCase& c) {
 TEST_F(WorkingCopies, WrittenAtStartAndRemovedAtClose) {
   ASSERT_TRUE(StartToMainWindow(HERE));
   ExpectCopiesOfEmbeddedFiles(HERE, *this);
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
@@ -33,7 +33,7 @@ TEST_F(WorkingCopies, LandInProgramFolderWhenStartedElsewhere) {
   ExpectCopiesOfEmbeddedFiles(HERE, *this);
   EXPECT_FALSE(IsFile(elsewhere + L"\\" + kGermanCopy));
   EXPECT_FALSE(IsFile(elsewhere + L"\\" + kEnglishCopy));
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
@@ -43,14 +43,14 @@ TEST_F(WorkingCopies, OlderCopiesAreOverwritten) {
   ASSERT_TRUE(WriteBytes(ProgramFile(kEnglishCopy), AsBytes("alt")));
   ASSERT_TRUE(StartToMainWindow(HERE));
   ExpectCopiesOfEmbeddedFiles(HERE, *this);
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
 
 TEST_F(WorkingCopies, OneDeletedByHandOtherStillRemoved) {
   ASSERT_TRUE(StartToMainWindow(HERE));
   ASSERT_TRUE(DeleteFileW(ProgramFile(kGermanCopy).c_str()));
-  Click(HERE, kStop);
+  Click(HERE, kStopId);
   ExpectNoMessageBox(HERE, "while closing");
   ExpectCleanExit(HERE);
 }
@@ -88,8 +88,8 @@ TEST_P(WorkingCopyBlocked, ReportedAndLeftInPlace) {
   EXPECT_FALSE(IsFile(ProgramFile(kEnglishCopy))) << "the English copy was written after the German one failed";
   PressOk(HERE, *box);
   ASSERT_TRUE(WaitForMainWindow(HERE));
-  EXPECT_EQ(TextOf(Control(kStart)), L"Ersetzen");
-  Click(HERE, kStop);
+  EXPECT_EQ(TextOf(Control(kStartId)), L"Ersetzen");
+  Click(HERE, kStopId);
   const std::optional<DWORD> status = WaitForExit(HERE);
   EXPECT_EQ(status, 0u);
   if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
