@@ -228,8 +228,11 @@ String Win32Platform::ErrorText(uint32_t code) {
 }
 
 int Win32Platform::LogicalPixelsY() {
-    const ScreenDc screen;
-    return screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
+    if (logicalPixelsY_ == 0) {
+        const ScreenDc screen;
+        logicalPixelsY_ = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+    }
+    return logicalPixelsY_;
 }
 
 std::unique_ptr<RegistryKey> Win32Platform::OpenLocalMachineKey(const String& path, uint32_t access) {

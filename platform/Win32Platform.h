@@ -32,6 +32,7 @@ public:
     String LowerCase(const String& text) override;
     String FullPathName(const String& path) override;
     String ErrorText(uint32_t code) override;
+    // Read once: the window's layout and its fonts must agree on one resolution for the whole run.
     int LogicalPixelsY() override;
 
     std::unique_ptr<RegistryKey> OpenLocalMachineKey(const String& path, uint32_t access) override;
@@ -49,6 +50,9 @@ public:
     int32_t AddFontMemResource(const void* data, uint32_t size) override;
 
     std::unique_ptr<ProcessSnapshot> SnapshotProcesses() override;
+
+private:
+    int logicalPixelsY_ = 0;
 };
 
 }  // namespace platform
