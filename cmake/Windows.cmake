@@ -36,6 +36,7 @@ set_property(SOURCE resources/app.rc APPEND PROPERTY OBJECT_DEPENDS
 
 # The map editor's stand-in for the demo and the tests.
 add_subdirectory(tests/stand_in_editor)
+add_subdirectory(bench)
 
 if(NOT SWITCHER_SKIP_TESTS)
   add_subdirectory(tests/e2e)
