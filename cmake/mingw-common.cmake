@@ -6,8 +6,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# CTest runs the Windows test programs under Wine.
+# CTest runs the Windows test programs under Wine, through a wrapper that keeps Wine's session
+# processes off CTest's output pipe.
 find_program(WINE_PROGRAM NAMES wine64 wine)
 if(WINE_PROGRAM)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/run-under-wine;${WINE_PROGRAM})
 endif()
