@@ -94,8 +94,9 @@ void Application::ReportCurrentException() {
 }
 
 void Application::Run(TMain& main) {
-    ShowWindow(handle_, SW_SHOWNOACTIVATE);
     main.Show();
+    // Zero-sized, it shows nothing; shown second, it does not delay the window the user waits for.
+    ShowWindow(handle_, SW_SHOWNOACTIVATE);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab and the arrow keys move between the window's controls.
