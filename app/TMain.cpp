@@ -266,16 +266,18 @@ void TMain::DrawPicture(const DRAWITEMSTRUCT& item) {
     const auto found = pictures_.find(static_cast<int>(item.CtlID));
     if (found == pictures_.end() || !found->second.bitmap) return;
     const Picture& picture = found->second;
-    HDC source = CreateCompatibleDC(item.hDC);
-    HGDIOBJ previous = SelectObject(source, picture.bitmap.get());
+    const platform::UniqueMemoryDc source(CreateCompatibleDC(item.hDC));
+    if (!source) return;
+    const HGDIOBJ previous = SelectObject(source.get(), picture.bitmap.get());
     if (picture.stretch) {
         SetStretchBltMode(item.hDC, HALFTONE);
         SetBrushOrgEx(item.hDC, 0, 0, nullptr);
         StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right - item.rcItem.left,
-                   item.rcItem.bottom - item.rcItem.top, source, 0, 0, picture.size.cx, picture.size.cy, SRCCOPY);
+                   item.rcItem.bottom - item.rcItem.top, source.get(), 0, 0, picture.size.cx, picture.size.cy,
+                   SRCCOPY);
     } else {
-        BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, picture.size.cx, picture.size.cy, source, 0, 0, SRCCOPY);
+        BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, picture.size.cx, picture.size.cy, source.get(), 0, 0,
+               SRCCOPY);
     }
-    SelectObject(source, previous);
-    DeleteDC(source);
+    SelectObject(source.get(), previous);
 }

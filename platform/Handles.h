@@ -78,6 +78,13 @@ struct LocalMemory {
     static void Close(Value value) noexcept { LocalFree(value); }
 };
 
+// A DC of CreateCompatibleDC.
+struct MemoryDc {
+    using Value = HDC;
+    static constexpr Value Empty() noexcept { return nullptr; }
+    static void Close(Value value) noexcept { DeleteDC(value); }
+};
+
 struct ScreenDc {
     using Value = HDC;
     static constexpr Value Empty() noexcept { return nullptr; }
@@ -97,6 +104,7 @@ using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
 using UniqueLocal = UniqueHandle<handle_traits::LocalMemory>;
+using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;
 
 // The whole screen's device context; empty when GetDC fails. Only DCs from GetDC(nullptr) belong
 // here, since closing releases against the desktop.
