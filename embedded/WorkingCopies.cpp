@@ -12,16 +12,12 @@ namespace {
     throw ToolkitError(FillTemplate(texts::kCannotCreate, {path, TrimSystemText(platform.ErrorText(error))}));
 }
 
-bool Has(uint32_t attributes, uint32_t wanted) {
-    return attributes != kInvalidFileAttributes && (attributes & wanted) != 0;
-}
-
-bool IsLink(uint32_t attributes) { return Has(attributes, kFileAttributeReparsePoint); }
+bool IsLink(uint32_t attributes) { return platform::HasAnyAttribute(attributes, kFileAttributeReparsePoint); }
 
 // Windows refuses to empty a read-only, hidden or system file through CREATE_ALWAYS with normal
 // attributes; Wine, run as root, does not, so the refusal is made here for both.
 bool RefusesOverwrite(uint32_t attributes) {
-    return Has(attributes, kFileAttributeReadonly | kFileAttributeHidden | kFileAttributeSystem);
+    return platform::HasAnyAttribute(attributes, kFileAttributeReadonly | kFileAttributeHidden | kFileAttributeSystem);
 }
 
 void WriteWorkingCopy(platform::Platform& platform, const std::u16string& itemName, const std::u16string& path) {
@@ -55,6 +51,6 @@ void DeleteWorkingCopies(platform::Platform& platform, const std::u16string& fol
         // Windows would refuse to delete it, Wine would not.
         const std::u16string path = folder + name;
         uint32_t error = 0;
-        if (!Has(platform.FileAttributes(path, &error), kFileAttributeReadonly)) platform.RemoveFile(path);
+        if (!platform::HasAnyAttribute(platform.FileAttributes(path, &error), kFileAttributeReadonly)) platform.RemoveFile(path);
     }
 }

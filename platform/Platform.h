@@ -41,6 +41,11 @@ inline bool WriteAll(File& file, const uint8_t* data, uint32_t size) {
     return true;
 }
 
+// True when the attributes could be read and carry any of the flags; a missing file has none.
+inline bool HasAnyAttribute(uint32_t attributes, uint32_t flags) {
+    return attributes != win::kInvalidFileAttributes && (attributes & flags) != 0;
+}
+
 // An open registry key. Closing happens in the destructor.
 class RegistryKey {
 public:

@@ -20,9 +20,9 @@ bool CopyContents(platform::File& from, platform::File& to) {
 
 bool TargetRefusesOverwrite(platform::Platform& platform, const std::u16string& target) {
     uint32_t error = 0;
-    const uint32_t attributes = platform.FileAttributes(target, &error);
-    if (attributes == kInvalidFileAttributes) return false;  // missing: it will be created
-    return (attributes & (kFileAttributeReadonly | kFileAttributeHidden | kFileAttributeDirectory)) != 0;
+    // A missing target has no attributes and will be created.
+    return platform::HasAnyAttribute(platform.FileAttributes(target, &error),
+                                     kFileAttributeReadonly | kFileAttributeHidden | kFileAttributeDirectory);
 }
 
 }  // namespace
