@@ -23,30 +23,29 @@ void WindowFonts::SetLabelSize(int points) { OwnLabel().height = PointsToHeight(
 
 namespace {
 
-// Registers one font item; returns the registration result (0 when the registration failed).
-int32_t RegisterFontItem(platform::Platform& platform, const std::u16string& type) {
+// Registers one font item; true when the system took it. Success is any handle but null: a
+// signed test would read many handles of a 32-bit process as failures.
+bool RegisterFontItem(platform::Platform& platform, const std::u16string& type) {
     const auto item = platform.FindItem(type, u"TTF");
     if (!item) throw ToolkitError(FillTemplate(texts::kItemNotFound, {u"TTF"}));
-    return platform.AddFontMemResource(item->data(), static_cast<uint32_t>(item->size()));
+    return platform.AddFontMemResource(item->data(), static_cast<uint32_t>(item->size())) != 0;
 }
 
 }  // namespace
 
 void RegisterPrivateFonts(platform::Platform& platform, WindowFonts& fonts) {
-    const int32_t windowResult = RegisterFontItem(platform, u"AV");
-    if (windowResult > 0) {
+    if (RegisterFontItem(platform, u"AV")) {
         fonts.SetWindowFamily(kWindowFamily);
         fonts.SetWindowSize(10);
-    } else if (windowResult == 0) {
+    } else {
         fonts.SetWindowFamily(kFallbackFamily);
     }
 
-    const int32_t labelResult = RegisterFontItem(platform, u"STONE");
-    if (labelResult > 0) {
+    if (RegisterFontItem(platform, u"STONE")) {
         fonts.SetLabelFamily(kLabelFamily);
         fonts.SetLabelColor(kLabelColor);
         fonts.SetLabelSize(13);
-    } else if (labelResult == 0) {
+    } else {
         fonts.SetWindowFamily(kFallbackFamily);  // the label still follows the window here
     }
 }

@@ -106,8 +106,9 @@ public:
     // item cannot be found or loaded.
     virtual std::optional<std::span<const uint8_t>> FindItem(const String& type, const String& name) = 0;
 
-    // AddFontMemResourceEx; the handle as the signed 32-bit value the caller tests.
-    virtual int32_t AddFontMemResource(const void* data, uint32_t size) = 0;
+    // AddFontMemResourceEx; the handle's bits, 0 when the registration failed. Any other value
+    // is a registration, also one that reads as negative in 32 bits (common in 32-bit processes).
+    virtual uint64_t AddFontMemResource(const void* data, uint32_t size) = 0;
 
     // CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0) through the entry points bound on first use.
     virtual std::unique_ptr<ProcessSnapshot> SnapshotProcesses() = 0;

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
-#include <algorithm>
 #include <cstring>
 #include <mutex>
 #include <vector>
@@ -287,12 +286,10 @@ std::optional<std::span<const uint8_t>> Win32Platform::FindItem(const String& ty
     return LoadEmbeddedItem(Wide(type), Wide(name));
 }
 
-int32_t Win32Platform::AddFontMemResource(const void* data, uint32_t size) {
+uint64_t Win32Platform::AddFontMemResource(const void* data, uint32_t size) {
     DWORD count = 0;
     const HANDLE handle = AddFontMemResourceEx(const_cast<void*>(data), size, nullptr, &count);
-    // A 64-bit handle truncated to 32 bits could turn negative or zero, so saturate instead.
-    const intptr_t value = reinterpret_cast<intptr_t>(handle);
-    return static_cast<int32_t>(std::clamp<intptr_t>(value, INT32_MIN, INT32_MAX));
+    return reinterpret_cast<uintptr_t>(handle);
 }
 
 std::unique_ptr<ProcessSnapshot> Win32Platform::SnapshotProcesses() {

@@ -47,7 +47,7 @@ public:
 
     std::optional<std::span<const uint8_t>> FindItem(const String& type, const String& name) override;
 
-    int32_t AddFontMemResource(const void* data, uint32_t size) override;
+    uint64_t AddFontMemResource(const void* data, uint32_t size) override;
 
     std::unique_ptr<ProcessSnapshot> SnapshotProcesses() override;
 

@@ -408,7 +408,7 @@ std::optional<std::span<const uint8_t>> FakePlatform::FindItem(const platform::S
     return std::span<const uint8_t>(it->second);
 }
 
-int32_t FakePlatform::AddFontMemResource(const void* data, uint32_t size) {
+uint64_t FakePlatform::AddFontMemResource(const void* data, uint32_t size) {
     const auto* bytes = static_cast<const uint8_t*>(data);
     registeredFonts.emplace_back(bytes, bytes + size);
     const size_t index = registeredFonts.size() - 1;

@@ -110,7 +110,7 @@ public:
 
     std::map<std::pair<std::u16string, std::u16string>, Bytes> items;  // (type, name)
 
-    std::vector<int32_t> fontResults;  // AddFontMemResourceEx results in order; 1 once used up
+    std::vector<uint64_t> fontResults;  // AddFontMemResourceEx handles in order; 1 once used up
     std::vector<Bytes> registeredFonts;
 
     bool processListAvailable = true;
@@ -136,7 +136,7 @@ public:
     bool MoveReplacing(const platform::String& from, const platform::String& to, uint32_t* error) override;
     bool RemoveFile(const platform::String& path) override;
     std::optional<std::span<const uint8_t>> FindItem(const platform::String& type, const platform::String& name) override;
-    int32_t AddFontMemResource(const void* data, uint32_t size) override;
+    uint64_t AddFontMemResource(const void* data, uint32_t size) override;
     std::unique_ptr<platform::ProcessSnapshot> SnapshotProcesses() override;
 
 private:
