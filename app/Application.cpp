@@ -81,8 +81,7 @@ void Application::ReportCurrentException() {
     } catch (const ToolkitError& error) {
         message = error.Message();
     } catch (const std::exception& error) {
-        const std::string text = error.what();
-        message.assign(text.begin(), text.end());
+        message = Utf8ToUtf16(error.what());
     } catch (...) {
         message = u"Unbekannte Ausnahme";
     }

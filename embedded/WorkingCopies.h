@@ -1,8 +1,10 @@
 #pragma once
 // The working copies of the two embedded language files in the program folder.
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
+#include "switcher/OwnFiles.h"
 
 inline constexpr char16_t kLanguageItemType[] = u"RT_RCDATA";
 inline constexpr char16_t kGermanItem[] = u"Deutsch";
@@ -10,10 +12,15 @@ inline constexpr char16_t kEnglishItem[] = u"Englisch";
 inline constexpr char16_t kGermanCopyName[] = u"DEUTSCH.ENG";
 inline constexpr char16_t kEnglishCopyName[] = u"ENGLISCH.ENG";
 
-// Writes the German copy, then the English one, into the folder (which ends with a backslash).
-// Throws ToolkitError when an item is missing, a copy cannot be created (also when its name is a
-// link: the elevated tool must not write through a link that others planted) or a write fails.
+// Writes the German copy, then the English one, into the folder (which ends with a backslash),
+// each under a temporary name renamed into place. Throws ToolkitError when an item is missing, a
+// copy cannot be created (also when its name is a link: the elevated tool must not write through a
+// link that others planted), an existing copy is held open by another program, or a write fails.
 void WriteWorkingCopies(platform::Platform& platform, const std::u16string& folder);
 
-// Deletes both copies, leaving a read-only file of either name alone; failures are passed over.
+// Deletes each copy that still holds only the bytes of its embedded file (RemoveIfOurs); whatever
+// else has taken the name stays, and failures are passed over.
 void DeleteWorkingCopies(platform::Platform& platform, const std::u16string& folder);
+
+// The embedded language files that can be found, German first.
+std::vector<OwnBytes> EmbeddedLanguageFiles(platform::Platform& platform);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/WinValues.h"
 
@@ -27,6 +28,17 @@ public:
     virtual bool Flush() = 0;
     // The attributes of what the handle refers to (a link itself when opened without following it).
     virtual uint32_t HandleAttributes() = 0;
+    // GetFileInformationByHandleEx(FileAttributeTagInfo): the reparse tag, 0 for none or when it
+    // cannot be read.
+    virtual uint32_t ReparseTag() = 0;
+    // SetFileInformationByHandle(FileDispositionInfo): the file goes when the handle closes, under
+    // whatever name it then has. Needs DELETE access.
+    virtual bool MarkForDeletion() = 0;
+    // GetSecurityInfo of the DACL (needs READ_CONTROL) as a self-relative security descriptor;
+    // nothing when it cannot be read.
+    virtual std::optional<std::vector<uint8_t>> Security() = 0;
+    // SetKernelObjectSecurity of the DACL of such a descriptor (needs WRITE_DAC).
+    virtual bool SetSecurity(const std::vector<uint8_t>& descriptor) = 0;
 };
 
 // Writes all bytes, asking again for what a write left over; false when a write fails or takes
@@ -45,6 +57,20 @@ inline bool WriteAll(File& file, const uint8_t* data, uint32_t size) {
 inline bool HasAnyAttribute(uint32_t attributes, uint32_t flags) {
     return attributes != win::kInvalidFileAttributes && (attributes & flags) != 0;
 }
+
+// A name can lead elsewhere: symbolic links, junctions and every other name-surrogate tag. Other
+// reparse points (cloud placeholders, deduplicated files) hold their own data under their name.
+inline constexpr bool IsNameSurrogate(uint32_t reparseTag) {
+    return reparseTag == win::kIoReparseTagSymlink || reparseTag == win::kIoReparseTagMountPoint ||
+           (reparseTag & win::kReparseTagNameSurrogateBit) != 0;
+}
+
+// One match of a directory listing.
+struct FoundEntry {
+    std::u16string name;  // as it stands in the folder, without the folder
+    uint32_t attributes = 0;
+    uint32_t reparseTag = 0;  // meaningful with kFileAttributeReparsePoint only
+};
 
 // An open registry key. Closing happens in the destructor.
 class RegistryKey {
@@ -101,6 +127,9 @@ public:
     virtual bool MoveReplacing(const String& from, const String& to, uint32_t* error) = 0;
     // DeleteFileW.
     virtual bool RemoveFile(const String& path) = 0;
+    // FindFirstFileW/FindNextFileW/FindClose: every match of a name or wildcard pattern, "." and
+    // ".." left out; none when the search fails.
+    virtual std::vector<FoundEntry> FindEntries(const String& pattern) = 0;
 
     // FindResourceW/LoadResource/SizeofResource/LockResource in the own module; nothing when the
     // item cannot be found or loaded.
@@ -112,6 +141,9 @@ public:
 
     // CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0) through the entry points bound on first use.
     virtual std::unique_ptr<ProcessSnapshot> SnapshotProcesses() = 0;
+
+    // GetCurrentProcessId.
+    virtual uint32_t ProcessId() = 0;
 };
 
 }  // namespace platform

@@ -1,10 +1,12 @@
 #include "platform/Win32Platform.h"
 
 #include <windows.h>
+#include <aclapi.h>
 #include <tlhelp32.h>
 
 #include <cstring>
 #include <mutex>
+#include <string_view>
 #include <vector>
 
 #include "platform/Handles.h"
@@ -34,10 +36,18 @@ static_assert(kFileAttributeArchive == FILE_ATTRIBUTE_ARCHIVE);
 static_assert(kFileAttributeNormal == FILE_ATTRIBUTE_NORMAL);
 static_assert(kFileAttributeReparsePoint == FILE_ATTRIBUTE_REPARSE_POINT);
 static_assert(kFileFlagOpenReparsePoint == FILE_FLAG_OPEN_REPARSE_POINT);
+static_assert(kIoReparseTagMountPoint == IO_REPARSE_TAG_MOUNT_POINT);
+static_assert(kIoReparseTagSymlink == IO_REPARSE_TAG_SYMLINK);
+static_assert(IsReparseTagNameSurrogate(0xFFFFFFFFu) == kReparseTagNameSurrogateBit);
 
 static_assert(kGenericRead == GENERIC_READ);
 static_assert(kGenericWrite == GENERIC_WRITE);
+static_assert(kDelete == DELETE);
+static_assert(kReadControl == READ_CONTROL);
+static_assert(kWriteDac == WRITE_DAC);
 static_assert(kFileShareRead == FILE_SHARE_READ);
+static_assert(kFileShareWrite == FILE_SHARE_WRITE);
+static_assert(kFileShareDelete == FILE_SHARE_DELETE);
 static_assert(kCreateNew == CREATE_NEW);
 static_assert(kCreateAlways == CREATE_ALWAYS);
 static_assert(kOpenExisting == OPEN_EXISTING);
@@ -91,6 +101,38 @@ public:
         BY_HANDLE_FILE_INFORMATION info{};
         if (!GetFileInformationByHandle(handle_.get(), &info)) return win::kInvalidFileAttributes;
         return info.dwFileAttributes;
+    }
+
+    uint32_t ReparseTag() override {
+        FILE_ATTRIBUTE_TAG_INFO info{};
+        if (!GetFileInformationByHandleEx(handle_.get(), FileAttributeTagInfo, &info, sizeof info)) return 0;
+        return (info.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? info.ReparseTag : 0;
+    }
+
+    bool MarkForDeletion() override {
+        FILE_DISPOSITION_INFO info{};
+        info.DeleteFile = TRUE;
+        return SetFileInformationByHandle(handle_.get(), FileDispositionInfo, &info, sizeof info) != FALSE;
+    }
+
+    std::optional<std::vector<uint8_t>> Security() override {
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        if (GetSecurityInfo(handle_.get(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr,
+                            nullptr, &descriptor) != ERROR_SUCCESS)
+            return std::nullopt;
+        const UniqueLocal owner(descriptor);
+        const auto* bytes = static_cast<const uint8_t*>(descriptor);
+        return std::vector<uint8_t>(bytes, bytes + GetSecurityDescriptorLength(descriptor));
+    }
+
+    bool SetSecurity(const std::vector<uint8_t>& descriptor) override {
+        // Copied, since the system takes the descriptor writable.
+        std::vector<uint8_t> copy = descriptor;
+        const auto self = static_cast<PSECURITY_DESCRIPTOR>(copy.data());
+        if (copy.empty() || !IsValidSecurityDescriptor(self)) return false;
+        // The DACL as it was, inherited entries and protection included: a file has nothing to
+        // pass inheritance on to. Wine maps it onto the Unix mode, which its SetSecurityInfo does not.
+        return SetKernelObjectSecurity(handle_.get(), DACL_SECURITY_INFORMATION, self) != FALSE;
     }
 
 private:
@@ -282,6 +324,21 @@ bool Win32Platform::MoveReplacing(const String& from, const String& to, uint32_t
 
 bool Win32Platform::RemoveFile(const String& path) { return DeleteFileW(Wide(path)) != FALSE; }
 
+std::vector<FoundEntry> Win32Platform::FindEntries(const String& pattern) {
+    std::vector<FoundEntry> entries;
+    WIN32_FIND_DATAW data{};
+    const UniqueFind find(FindFirstFileW(Wide(pattern), &data));
+    if (!find) return entries;
+    do {
+        const std::wstring_view name(data.cFileName);
+        if (name == L"." || name == L"..") continue;
+        // dwReserved0 holds the reparse tag when the entry is a reparse point.
+        entries.push_back({FromWide(name.data(), name.size()), data.dwFileAttributes,
+                           (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data.dwReserved0 : 0});
+    } while (FindNextFileW(find.get(), &data));
+    return entries;
+}
+
 std::optional<std::span<const uint8_t>> Win32Platform::FindItem(const String& type, const String& name) {
     return LoadEmbeddedItem(Wide(type), Wide(name));
 }
@@ -298,5 +355,7 @@ std::unique_ptr<ProcessSnapshot> Win32Platform::SnapshotProcesses() {
     if (toolHelp.createSnapshot) snapshot.reset(toolHelp.createSnapshot(TH32CS_SNAPPROCESS, 0));
     return std::make_unique<Win32ProcessSnapshot>(toolHelp, std::move(snapshot));
 }
+
+uint32_t Win32Platform::ProcessId() { return GetCurrentProcessId(); }
 
 }  // namespace platform

@@ -44,12 +44,15 @@ public:
                                    uint32_t flagsAndAttributes, uint32_t* error) override;
     bool MoveReplacing(const String& from, const String& to, uint32_t* error) override;
     bool RemoveFile(const String& path) override;
+    std::vector<FoundEntry> FindEntries(const String& pattern) override;
 
     std::optional<std::span<const uint8_t>> FindItem(const String& type, const String& name) override;
 
     uint64_t AddFontMemResource(const void* data, uint32_t size) override;
 
     std::unique_ptr<ProcessSnapshot> SnapshotProcesses() override;
+
+    uint32_t ProcessId() override;
 
 private:
     int logicalPixelsY_ = 0;

@@ -26,9 +26,19 @@ inline constexpr uint32_t kFileAttributeNormal = 0x80;
 inline constexpr uint32_t kFileAttributeReparsePoint = 0x400;
 inline constexpr uint32_t kFileFlagOpenReparsePoint = 0x00200000;
 
+inline constexpr uint32_t kIoReparseTagMountPoint = 0xA0000003u;
+inline constexpr uint32_t kIoReparseTagSymlink = 0xA000000Cu;
+// The bit of a reparse tag that says the name stands for another one (links, junctions).
+inline constexpr uint32_t kReparseTagNameSurrogateBit = 0x20000000u;
+
 inline constexpr uint32_t kGenericRead = 0x80000000u;
 inline constexpr uint32_t kGenericWrite = 0x40000000u;
+inline constexpr uint32_t kDelete = 0x00010000u;
+inline constexpr uint32_t kReadControl = 0x00020000u;
+inline constexpr uint32_t kWriteDac = 0x00040000u;
 inline constexpr uint32_t kFileShareRead = 0x1;
+inline constexpr uint32_t kFileShareWrite = 0x2;
+inline constexpr uint32_t kFileShareDelete = 0x4;
 inline constexpr uint32_t kCreateNew = 1;
 inline constexpr uint32_t kCreateAlways = 2;
 inline constexpr uint32_t kOpenExisting = 3;

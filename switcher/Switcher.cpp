@@ -97,7 +97,7 @@ void Switcher::StartClick() {
     const std::u16string target = AVPath + kLanguageFileName;
     const std::u16string source = ProgPath + Dateiname;
     // An empty name would make the source the program folder itself, which no copy can read.
-    const bool replaced = !Dateiname.empty() && ReplaceFileContents(platform_, source, target);
+    const bool replaced = !Dateiname.empty() && Exchange(source, target);
     if (!replaced) {
         T1 = std::u16string(texts::kReplaceFailed) + ZA;
         view_.ShowMessage(T1, texts::kErrorCaption, kMbIconError);
@@ -112,6 +112,13 @@ void Switcher::StartClick() {
         view_.ShowMessage(T1, texts::kNoticeCaption, kMbIconWarning);
     }
     view_.CloseWindow();
+}
+
+bool Switcher::Exchange(const std::u16string& source, const std::u16string& target) {
+    const std::vector<OwnBytes> ours = EmbeddedLanguageFiles(platform_);
+    RemoveLeftovers(platform_, target, ours);
+    const auto expected = platform_.FindItem(kLanguageItemType, Aktionsnummer == 2 ? kEnglishItem : kGermanItem);
+    return expected && ReplaceFileContents(platform_, source, target, *expected);
 }
 
 void Switcher::StopClick() { view_.CloseWindow(); }

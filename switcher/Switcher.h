@@ -41,6 +41,8 @@ private:
     void ReadGameFolder();
     void ChooseFonts();
     void DetectLanguage();
+    // Installs the working copy after removing what killed runs left beside the language file.
+    bool Exchange(const std::u16string& source, const std::u16string& target);
     [[noreturn]] void EndWithError(const std::u16string& text);
 
     platform::Platform& platform_;

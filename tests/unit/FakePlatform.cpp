@@ -27,7 +27,7 @@ RegistryValue StringValue(const std::u16string& text, uint32_t type) {
 uint32_t ReportedAttributes(const Node& node) {
     uint32_t attributes = node.attributes & ~kFileAttributeNormal;
     if (node.isDirectory) attributes |= kFileAttributeDirectory;
-    if (node.isLink) attributes |= kFileAttributeReparsePoint;
+    if ((node.isLink && !node.unixLink) || node.reparseTag != 0) attributes |= kFileAttributeReparsePoint;
     return attributes != 0 ? attributes : kFileAttributeNormal;
 }
 
@@ -47,13 +47,38 @@ uint32_t CreatedAttributes(uint32_t flagsAndAttributes) {
     return attributes != 0 ? attributes : kFileAttributeNormal;
 }
 
+// Whether the name matches a FindFirstFileW pattern of '*' and '?', without regard to case.
+bool MatchesPattern(std::u16string_view name, std::u16string_view pattern) {
+    if (pattern.empty()) return name.empty();
+    if (pattern.front() == u'*')
+        return MatchesPattern(name, pattern.substr(1)) || (!name.empty() && MatchesPattern(name.substr(1), pattern));
+    if (name.empty()) return false;
+    const bool same = pattern.front() == u'?' ||
+                      FoldCase(std::u16string(1, name.front())) == FoldCase(std::u16string(1, pattern.front()));
+    return same && MatchesPattern(name.substr(1), pattern.substr(1));
+}
+
 class FakeFile : public platform::File {
 public:
+    using Eraser = std::function<void(const std::shared_ptr<Node>&)>;
+
     FakeFile(std::shared_ptr<Node> node, IoFaults faults, bool canRead, bool canWrite)
         : node_(std::move(node)), faults_(std::move(faults)), canRead_(canRead), canWrite_(canWrite) {
         ++node_->openHandles;
     }
-    ~FakeFile() override { --node_->openHandles; }
+    // With the access and sharing the handle was opened with, and what deletes its node.
+    FakeFile(std::shared_ptr<Node> node, IoFaults faults, uint32_t access, uint32_t share, Eraser erase)
+        : FakeFile(std::move(node), std::move(faults), (access & kGenericRead) != 0, (access & kGenericWrite) != 0) {
+        access_ = access;
+        sharesDelete_ = (share & kFileShareDelete) != 0;
+        if (!sharesDelete_) ++node_->handlesDenyingDelete;
+        erase_ = std::move(erase);
+    }
+    ~FakeFile() override {
+        --node_->openHandles;
+        if (!sharesDelete_) --node_->handlesDenyingDelete;
+        if (deletePending_ && erase_) erase_(node_);
+    }
 
     bool Seek(uint32_t offset) override {
         pos_ = offset;
@@ -91,12 +116,37 @@ public:
 
     bool Flush() override { return !faults_.failFlush; }
     uint32_t HandleAttributes() override { return ReportedAttributes(*node_); }
+    uint32_t ReparseTag() override { return node_->reparseTag; }
+
+    bool MarkForDeletion() override {
+        if (!(access_ & kDelete) || faults_.failDeletion || node_->isDirectory ||
+            (node_->attributes & kFileAttributeReadonly))
+            return false;
+        deletePending_ = true;
+        return true;
+    }
+
+    std::optional<std::vector<uint8_t>> Security() override {
+        if (!(access_ & (kReadControl | kGenericRead)) || faults_.failSecurityRead || node_->security.empty())
+            return std::nullopt;
+        return node_->security;
+    }
+
+    bool SetSecurity(const std::vector<uint8_t>& descriptor) override {
+        if (!(access_ & kWriteDac) || faults_.failSecurityWrite) return false;
+        node_->security = descriptor;
+        return true;
+    }
 
 private:
     std::shared_ptr<Node> node_;
     IoFaults faults_;
     bool canRead_, canWrite_;
     uint32_t pos_ = 0;
+    uint32_t access_ = 0;
+    bool sharesDelete_ = true;
+    bool deletePending_ = false;
+    Eraser erase_;
 };
 
 class FakeKey : public platform::RegistryKey {
@@ -204,7 +254,42 @@ Node& FakePlatform::AddLink(const std::u16string& path, const std::u16string& ta
     node.isLink = true;
     node.isDirectory = toFolder;
     node.linkTarget = target;
+    node.reparseTag = toFolder ? kIoReparseTagMountPoint : kIoReparseTagSymlink;
     return node;
+}
+
+Node& FakePlatform::AddUnixLink(const std::u16string& path, const std::u16string& target) {
+    Node& node = AddLink(path, target);
+    node.reparseTag = 0;
+    node.unixLink = true;
+    return node;
+}
+
+const Node& FakePlatform::Shown(const Node& node) {
+    if (!node.unixLink) return node;
+    const auto it = nodes_.find(Resolve(node.linkTarget));
+    return it == nodes_.end() ? node : *it->second;
+}
+
+Node& FakePlatform::AddReparsePoint(const std::u16string& path, uint32_t tag, Bytes bytes) {
+    Node& node = AddFile(path, std::move(bytes));
+    node.reparseTag = tag;
+    return node;
+}
+
+Node& FakePlatform::AddHardLink(const std::u16string& path, const std::u16string& existing) {
+    const auto node = nodes_.at(Resolve(existing));
+    nodes_[Resolve(path)] = node;
+    return *node;
+}
+
+void FakePlatform::EraseNode(const std::u16string& openedName, const std::shared_ptr<Node>& node) {
+    if (const auto it = nodes_.find(openedName); it != nodes_.end() && it->second == node) {
+        nodes_.erase(it);
+        return;
+    }
+    const auto it = std::find_if(nodes_.begin(), nodes_.end(), [&](const auto& entry) { return entry.second == node; });
+    if (it != nodes_.end()) nodes_.erase(it);
 }
 
 Node* FakePlatform::Find(const std::u16string& path) {
@@ -302,14 +387,14 @@ uint32_t FakePlatform::FileAttributes(const platform::String& path, uint32_t* er
                                                       : kErrorFileNotFound;
         return kInvalidFileAttributes;
     }
-    return ReportedAttributes(*it->second);
+    return ReportedAttributes(Shown(*it->second));
 }
 
 std::optional<uint32_t> FakePlatform::FindFirstFileAttributes(const platform::String& path) {
     calls.push_back({"FindFirstFile", path, {}, {}});
     const auto it = nodes_.find(Resolve(path));
     if (it == nodes_.end()) return std::nullopt;
-    return ReportedAttributes(*it->second);
+    return ReportedAttributes(Shown(*it->second));
 }
 
 bool FakePlatform::SetAttributes(const platform::String& path, uint32_t attributes) {
@@ -334,7 +419,8 @@ std::unique_ptr<platform::File> FakePlatform::OpenFile(const platform::String& p
     if (const auto injected = openErrors.find(name); injected != openErrors.end()) return fail(injected->second);
     auto it = nodes_.find(name);
     if (disposition == kCreateNew && it != nodes_.end()) return fail(kErrorFileExists);
-    if (it != nodes_.end() && it->second->isLink && (flagsAndAttributes & kFileFlagOpenReparsePoint) == 0) {
+    if (it != nodes_.end() && it->second->isLink &&
+        ((flagsAndAttributes & kFileFlagOpenReparsePoint) == 0 || it->second->unixLink)) {
         if (it->second->linkTarget.empty()) return fail(kErrorFileNotFound);
         name = Resolve(it->second->linkTarget);
         it = nodes_.find(name);
@@ -347,6 +433,7 @@ std::unique_ptr<platform::File> FakePlatform::OpenFile(const platform::String& p
         if (disposition == kOpenExisting) return fail(kErrorFileNotFound);
         node = std::make_shared<Node>();
         node->attributes = CreatedAttributes(flagsAndAttributes);
+        node->security = createdSecurity;
         nodes_[name] = node;
     } else {
         node = it->second;
@@ -361,8 +448,8 @@ std::unique_ptr<platform::File> FakePlatform::OpenFile(const platform::String& p
         }
     }
     const auto faults = fileFaults.find(name);
-    return std::make_unique<FakeFile>(node, faults != fileFaults.end() ? faults->second : otherFileFaults,
-                                      (access & kGenericRead) != 0, writes);
+    return std::make_unique<FakeFile>(node, faults != fileFaults.end() ? faults->second : otherFileFaults, access,
+                                      share, [this, name](const std::shared_ptr<Node>& n) { EraseNode(name, n); });
 }
 
 bool FakePlatform::MoveReplacing(const platform::String& from, const platform::String& to, uint32_t* error) {
@@ -377,7 +464,7 @@ bool FakePlatform::MoveReplacing(const platform::String& from, const platform::S
     const auto source = nodes_.find(fromName);
     if (source == nodes_.end()) return fail(kErrorFileNotFound);
     if (const uint32_t parentError = ParentError(toName)) return fail(parentError);
-    if (source->second->openHandles > 0) return fail(kErrorSharingViolation);
+    if (source->second->handlesDenyingDelete > 0) return fail(kErrorSharingViolation);
     if (FoldCase(fromName) == FoldCase(toName)) return true;
     if (const auto target = nodes_.find(toName); target != nodes_.end()) {
         if (target->second->isDirectory || (target->second->attributes & kFileAttributeReadonly))
@@ -399,6 +486,20 @@ bool FakePlatform::RemoveFile(const platform::String& path) {
     if (node.isDirectory || (node.attributes & kFileAttributeReadonly) || node.openHandles > 0) return false;
     nodes_.erase(it);
     return true;
+}
+
+std::vector<platform::FoundEntry> FakePlatform::FindEntries(const platform::String& pattern) {
+    calls.push_back({"FindEntries", pattern, {}, {}});
+    const std::u16string full = Resolve(pattern);
+    const std::u16string folder = FoldCase(ParentOf(full));
+    const std::u16string namePattern = full.substr(full.rfind(u'\\') + 1);
+    std::vector<platform::FoundEntry> entries;
+    for (const auto& [name, node] : nodes_) {
+        const std::u16string last = name.substr(name.rfind(u'\\') + 1);
+        if (FoldCase(ParentOf(name)) == folder && MatchesPattern(last, namePattern))
+            entries.push_back({last, ReportedAttributes(Shown(*node)), Shown(*node).reparseTag});
+    }
+    return entries;
 }
 
 std::optional<std::span<const uint8_t>> FakePlatform::FindItem(const platform::String& type,

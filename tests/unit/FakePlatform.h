@@ -42,6 +42,12 @@ struct Node {
     bool isLink = false;
     std::u16string linkTarget;  // where a link leads; empty for a dangling one
     int openHandles = 0;
+    uint32_t reparseTag = 0;       // of a link, or of a reparse point that holds its own data
+    Bytes security;                // the DACL's descriptor; none: the file system keeps none
+    int handlesDenyingDelete = 0;  // open handles that do not share deletion (they block renames)
+    // A Unix symbolic link as Wine 8 shows it: the attributes of its target, no reparse point, and
+    // followed by every open, so that deleting through it deletes the target.
+    bool unixLink = false;
 };
 
 // How the handles of a file behave. Offsets are file offsets.
@@ -55,6 +61,9 @@ struct IoFaults {
     uint32_t maxBytesPerWrite = std::numeric_limits<uint32_t>::max();    // short writes; 0 takes nothing
     std::optional<uint32_t> failWriteAt;  // a write reaching this offset stores the bytes before it, then fails
     bool failFlush = false;
+    bool failSecurityRead = false;
+    bool failSecurityWrite = false;
+    bool failDeletion = false;  // SetFileInformationByHandle(FileDispositionInfo)
 };
 
 struct RegistryValue {
@@ -84,6 +93,11 @@ public:
                   uint32_t attributes = platform::win::kFileAttributeNormal);
     Node& AddFolder(const std::u16string& path);
     Node& AddLink(const std::u16string& path, const std::u16string& target, bool toFolder = false);
+    Node& AddUnixLink(const std::u16string& path, const std::u16string& target);
+    // A reparse point that is no link (a cloud placeholder, say): its own bytes under its name.
+    Node& AddReparsePoint(const std::u16string& path, uint32_t tag, Bytes bytes = {});
+    // A second name of an existing file.
+    Node& AddHardLink(const std::u16string& path, const std::u16string& existing);
     Node* Find(const std::u16string& path);
     void Remove(const std::u16string& path);
     // Every entry's full name, sorted without regard to case.
@@ -94,6 +108,8 @@ public:
     std::u16string moduleFileName = u"C:\\Tools\\AVSprache.exe";
     std::u16string currentFolder = u"C:\\Work\\";
     int logicalPixelsY = 96;
+    uint32_t processId = 0x1234;
+    Bytes createdSecurity = ToBytes("DACL inherited from the folder");  // of every file CreateFileW makes
     std::map<uint32_t, std::u16string> errorTexts;
 
     // Failure injection, by full name (any spelling that resolves to it).
@@ -135,18 +151,24 @@ public:
                                              uint32_t* error) override;
     bool MoveReplacing(const platform::String& from, const platform::String& to, uint32_t* error) override;
     bool RemoveFile(const platform::String& path) override;
+    std::vector<platform::FoundEntry> FindEntries(const platform::String& pattern) override;
     std::optional<std::span<const uint8_t>> FindItem(const platform::String& type, const platform::String& name) override;
     uint64_t AddFontMemResource(const void* data, uint32_t size) override;
     std::unique_ptr<platform::ProcessSnapshot> SnapshotProcesses() override;
+    uint32_t ProcessId() override { return processId; }
 
 private:
     // The full name with doubled backslashes and a trailing one removed, as the system sees it.
     std::u16string Resolve(const std::u16string& path);
     // ERROR_SUCCESS when the folder the name lies in exists, else ERROR_PATH_NOT_FOUND.
     uint32_t ParentError(const std::u16string& fullName) const;
+    // Deletion on the close of a handle marked for it: the name it was opened by, else any other.
+    void EraseNode(const std::u16string& openedName, const std::shared_ptr<Node>& node);
+    // What the system shows of an entry: for a Unix link its target (itself when dangling).
+    const Node& Shown(const Node& node);
 
     std::map<std::u16string, std::shared_ptr<Node>, CaseInsensitiveLess> nodes_;
-    Node root_{{}, 0, true, false, {}, 0};  // drives and shares: always there, never listed
+    Node root_{{}, 0, true, false, {}, 0, 0, {}, 0};  // drives and shares: always there, never listed
 };
 
 // The attributes GetFileAttributesW reports for an entry.

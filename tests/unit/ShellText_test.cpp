@@ -52,3 +52,35 @@ TEST(ExceptionReportText, AddsAFullStopAfterACharacterAboveTheFullStop) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Utf8ToUtf16, DecodesEveryLengthAndReplacesWhatIsIllFormed) {
+    struct Case {
+        const char* name;
+        std::string utf8;
+        std::u16string utf16;
+    };
+    const Case cases[] = {
+        {"ascii", "Stream-Schreibfehler", u"Stream-Schreibfehler"},
+        {"two bytes", "Ung\xC3\xBCltig", u"Ung\u00fcltig"},
+        {"three bytes", "5 \xE2\x82\xAC", u"5 \u20ac"},
+        {"four bytes", "\xF0\x9F\x98\x80!", u"\U0001F600!"},
+        {"highest code point", "\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+        {"lone continuation", "a\x80z", u"a\ufffdz"},
+        {"Latin-1 byte", "M\xFC" "ll", u"M\ufffdll"},
+        {"truncated then ASCII", "\xE2\x82z", u"\ufffdz"},
+        {"truncated at the end", "x\xF0\x9F\x98", u"x\ufffd"},
+        {"overlong", "\xC0\xAF", u"\ufffd\ufffd"},
+        {"overlong three bytes", "\xE0\x80\xAF", u"\ufffd\ufffd\ufffd"},
+        {"encoded surrogate", "\xED\xA0\x80", u"\ufffd\ufffd\ufffd"},
+        {"above U+10FFFF", "\xF4\x90\x80\x80", u"\ufffd\ufffd\ufffd\ufffd"},
+        {"empty", "", u""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Utf8ToUtf16(c.utf8), c.utf16);
+    }
+}
+
+}  // namespace

@@ -64,6 +64,9 @@ TEST_F(SwitcherTest, ExchangeWithoutADetectedLanguageOnlyReportsTheFailure) {
 TEST_F(SwitcherTest, FailedExchangeLeavesTheLanguageFileAndTheWindow) {
     const std::pair<const char*, std::function<void(fake::FakePlatform&)>> cases[] = {
         {"working copy missing", [](fake::FakePlatform& f) { f.Remove(kGermanCopy); }},
+        // Replaced while the window was open: only the embedded bytes may be installed.
+        {"working copy replaced", [](fake::FakePlatform& f) { f.AddFile(kGermanCopy, fake::ToBytes("8 bytes!")); }},
+        {"embedded file missing", [](fake::FakePlatform& f) { f.items.erase({u"RT_RCDATA", u"Deutsch"}); }},
         {"language file read-only",
          [](fake::FakePlatform& f) { f.Find(kLanguageFile)->attributes = kFileAttributeReadonly; }},
         {"language file hidden", [](fake::FakePlatform& f) { f.Find(kLanguageFile)->attributes = kFileAttributeHidden; }},
@@ -80,6 +83,28 @@ TEST_F(SwitcherTest, FailedExchangeLeavesTheLanguageFileAndTheWindow) {
         EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "CloseWindow"), 0);
         EXPECT_EQ(LanguageFileBytes(), kEnglishFile);
     }
+}
+
+// A run killed between creating its temporary file and the rename leaves it; the next switch
+// removes what holds only the bytes of a language file and nothing else.
+TEST_F(SwitcherTest, ExchangeRemovesLeftoversOfKilledRuns) {
+    const std::u16string folder = u"C:\\Games\\AV\\";
+    const std::u16string germanLeftover = folder + u"av_map.eng.~avsprache-4d2-0.tmp";
+    const std::u16string englishLeftover = folder + u"AV_MAP.ENG.~avsprache-17-3.tmp";
+    const std::u16string foreign = folder + u"av_map.eng.~avsprache-17-4.tmp";
+    const std::u16string folderOfThatName = folder + u"av_map.eng.~avsprache-17-5.tmp";
+    fake.AddFile(germanLeftover, fake::Bytes(kGermanFile.begin(), kGermanFile.begin() + 10));
+    fake.AddFile(englishLeftover, kEnglishFile);
+    fake.AddFile(foreign, fake::ToBytes("the player's own"));
+    fake.AddFolder(folderOfThatName);
+    Started();
+
+    switcher->StartClick();
+
+    EXPECT_EQ(LanguageFileBytes(), kGermanFile);
+    EXPECT_EQ(fake.FilesIn(folder), (std::vector<std::u16string>{kLanguageFile, foreign, kMapEditor}));
+    EXPECT_EQ(fake.Find(foreign)->bytes, fake::ToBytes("the player's own"));
+    EXPECT_NE(fake.Find(folderOfThatName), nullptr);
 }
 
 TEST_F(SwitcherTest, SecondClickRepeatsTheExchangeOnceTheCauseHasGone) {
@@ -135,6 +160,22 @@ TEST_F(SwitcherTest, TearDownDeletesTheWorkingCopies) {
     EXPECT_EQ(fake.Find(kEnglishCopy), nullptr);
 
     EXPECT_NO_THROW(switcher->FormDestroy());  // nothing left to delete
+}
+
+// What has taken a copy's name since it was written is not ours to delete.
+TEST_F(SwitcherTest, TearDownLeavesWhatNoLongerHoldsTheCopy) {
+    constexpr char16_t kElsewhere[] = u"C:\\Users\\Spieler\\notes.txt";
+    Started();
+    fake.AddFile(kElsewhere, fake::ToBytes("the player's notes"));
+    fake.AddFile(kGermanCopy, fake::ToBytes("8 bytes!"));
+    fake.AddUnixLink(kEnglishCopy, kElsewhere);
+
+    switcher->FormDestroy();
+
+    ASSERT_NE(fake.Find(kGermanCopy), nullptr);
+    EXPECT_EQ(fake.Find(kGermanCopy)->bytes, fake::ToBytes("8 bytes!"));
+    ASSERT_NE(fake.Find(kElsewhere), nullptr);
+    EXPECT_EQ(fake.Find(kElsewhere)->bytes, fake::ToBytes("the player's notes"));
 }
 
 // No copy of ours can be read-only; not even asking for the deletion keeps such a file on

@@ -33,23 +33,70 @@ protected:
         return node ? std::optional<fake::Bytes>(node->bytes) : std::nullopt;
     }
 
+    // The opens that may write: every other open only reads or checks a name.
+    std::vector<fake::Call> WritingOpens() const {
+        std::vector<fake::Call> opens;
+        for (const fake::Call& open : fake.CallsTo("OpenFile"))
+            if (open.values[0] & kGenericWrite) opens.push_back(open);
+        return opens;
+    }
+
     fake::FakePlatform fake;
 };
 
+// Each is made as a new file under a name of its own and renamed into place.
 TEST_F(WorkingCopiesTest, WritesBothCopiesByteForByteGermanFirst) {
     WriteWorkingCopies(fake, kFolder);
 
     EXPECT_EQ(Content(kGermanCopy), kGerman);
     EXPECT_EQ(Content(kEnglishCopy), kEnglish);
-    const auto opens = fake.CallsTo("OpenFile");
+    EXPECT_EQ(fake.FilesIn(kFolder), (std::vector<std::u16string>{kGermanCopy, kEnglishCopy}));
+    const auto opens = WritingOpens();
+    const auto renames = fake.CallsTo("MoveReplacing");
     ASSERT_EQ(opens.size(), 2u);
-    EXPECT_EQ(opens[0].path, kGermanCopy);
-    EXPECT_EQ(opens[1].path, kEnglishCopy);
-    for (const auto& open : opens) {
-        EXPECT_EQ(open.values[0], kGenericRead | kGenericWrite);
-        EXPECT_EQ(open.values[1], 0u);
-        EXPECT_EQ(open.values[2], kCreateAlways);
+    ASSERT_EQ(renames.size(), 2u);
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(opens[i].values[2], kCreateNew);
+        EXPECT_EQ(renames[i].path, opens[i].path);
     }
+    EXPECT_EQ(renames[0].secondPath, kGermanCopy);
+    EXPECT_EQ(renames[1].secondPath, kEnglishCopy);
+}
+
+// A link the system does not show as one is replaced by the copy, and what it led to stays.
+TEST_F(WorkingCopiesTest, AnUnseenLinkIsReplacedNotWrittenThrough) {
+    fake.AddUnixLink(kGermanCopy, kProtected);
+
+    WriteWorkingCopies(fake, kFolder);
+
+    EXPECT_FALSE(fake.Find(kGermanCopy)->isLink);
+    EXPECT_EQ(Content(kGermanCopy), kGerman);
+    EXPECT_EQ(Content(kProtected), fake::ToBytes("[fonts]"));
+}
+
+// Reparse points that hold their own data (here a cloud placeholder) are files like any other.
+TEST_F(WorkingCopiesTest, ACloudPlaceholderIsReplaced) {
+    fake.AddReparsePoint(kGermanCopy, 0x9000601Au, fake::ToBytes("alt"));
+
+    WriteWorkingCopies(fake, kFolder);
+
+    EXPECT_EQ(Content(kGermanCopy), kGerman);
+}
+
+// Killed between creation and rename, a run leaves its temporary file; the next one removes it
+// when it holds a part of the copy, and nothing else.
+TEST_F(WorkingCopiesTest, LeftoversOfOursAreRemovedOthersStay) {
+    const std::u16string leftover = u"C:\\Tools\\DEUTSCH.ENG.~avsprache-99-0.tmp";
+    const std::u16string foreign = u"C:\\Tools\\DEUTSCH.ENG.~avsprache-99-1.tmp";
+    const std::u16string englishLeftover = u"C:\\Tools\\ENGLISCH.ENG.~avsprache-99-0.tmp";
+    fake.AddFile(leftover, fake::Bytes(kGerman.begin(), kGerman.begin() + 7));
+    fake.AddFile(foreign, fake::ToBytes("Datei des Spielers"));
+    fake.AddFile(englishLeftover, kEnglish);
+
+    WriteWorkingCopies(fake, kFolder);
+
+    EXPECT_EQ(fake.FilesIn(kFolder), (std::vector<std::u16string>{kGermanCopy, foreign, kEnglishCopy}));
+    EXPECT_EQ(Content(foreign), fake::ToBytes("Datei des Spielers"));
 }
 
 TEST_F(WorkingCopiesTest, OlderLongerCopyIsTruncated) {
@@ -75,7 +122,7 @@ struct FailureCase {
     std::u16string message;
     std::optional<fake::Bytes> germanCopy;  // nothing: no file of that name
     bool englishCopy;
-    size_t opens;  // files opened for writing: none for a name refused beforehand
+    size_t opens;  // files opened for writing: none for a name refused beforehand or found in use
     friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -95,8 +142,11 @@ TEST_P(WorkingCopiesFailure, ReportsAndStops) {
         EXPECT_EQ(german, nullptr);
     }
     EXPECT_EQ(fake.Find(kEnglishCopy) != nullptr, c.englishCopy);
-    EXPECT_EQ(fake.CallsTo("OpenFile").size(), c.opens);
+    EXPECT_EQ(WritingOpens().size(), c.opens);
     EXPECT_EQ(Content(kProtected), fake::ToBytes("[fonts]"));
+    // No temporary file stays behind.
+    for (const std::u16string& file : fake.FilesIn(kFolder))
+        EXPECT_TRUE(file == kGermanCopy || file == kEnglishCopy) << testing::PrintToString(file);
 }
 
 const std::u16string kCannotCreateGerman = u"Datei \"C:\\Tools\\DEUTSCH.ENG\" kann nicht erstellt werden. ";
@@ -108,18 +158,32 @@ INSTANTIATE_TEST_SUITE_P(
                     u"Ressource Deutsch nicht gefunden", std::nullopt, false, 0},
         FailureCase{"EnglishItemMissing", [](fake::FakePlatform& f) { f.items.erase({u"RT_RCDATA", u"Englisch"}); },
                     u"Ressource Englisch nicht gefunden", kGerman, false, 1},
-        FailureCase{"CreationRefused", [](fake::FakePlatform& f) { f.openErrors[kGermanCopy] = kErrorAccessDenied; },
+        FailureCase{"CreationRefused",
+                    [](fake::FakePlatform& f) {
+                        f.openErrors[u"C:\\Tools\\DEUTSCH.ENG.~avsprache-1234-0.tmp"] = kErrorWriteFault;
+                    },
+                    kCannotCreateGerman + u"Fehler 29", std::nullopt, false, 1},
+        // Held open by another program.
+        FailureCase{"ExistingCopyInUse",
+                    [](fake::FakePlatform& f) {
+                        f.AddFile(kGermanCopy, fake::ToBytes("alt"));
+                        f.openErrors[kGermanCopy] = kErrorSharingViolation;
+                    },
+                    kCannotCreateGerman +
+                        u"Der Prozess kann nicht auf die Datei zugreifen, da sie von einem anderen Prozess verwendet wird",
+                    fake::ToBytes("alt"), false, 0},
+        FailureCase{"RenameRefused", [](fake::FakePlatform& f) { f.moveError = kErrorAccessDenied; },
                     kCannotCreateGerman + u"Zugriff verweigert", std::nullopt, false, 1},
         FailureCase{"CreationRefusedSystemTextTrimmed",
                     [](fake::FakePlatform& f) {
                         f.errorTexts[kErrorSharingViolation] = u"Datei in Gebrauch. .\t\r\n";
                         f.openErrors[kGermanCopy] = kErrorSharingViolation;
                     },
-                    kCannotCreateGerman + u"Datei in Gebrauch", std::nullopt, false, 1},
+                    kCannotCreateGerman + u"Datei in Gebrauch", std::nullopt, false, 0},
         FailureCase{"EnglishCreationRefused",
                     [](fake::FakePlatform& f) { f.openErrors[kEnglishCopy] = kErrorAccessDenied; },
                     u"Datei \"C:\\Tools\\ENGLISCH.ENG\" kann nicht erstellt werden. Zugriff verweigert", kGerman,
-                    false, 2},
+                    false, 1},
         FailureCase{"ReadOnlyCopyLeftAlone",
                     [](fake::FakePlatform& f) { f.AddFile(kGermanCopy, fake::ToBytes("alt"), kFileAttributeReadonly); },
                     kCannotCreateGerman + u"Zugriff verweigert", fake::ToBytes("alt"), false, 0},
@@ -139,12 +203,23 @@ INSTANTIATE_TEST_SUITE_P(
                             if (fake::FoldCase(path) == fake::FoldCase(kGermanCopy)) f.AddLink(kGermanCopy, kProtected);
                         };
                     },
-                    kCannotCreateGerman + u"Das System kann auf die Datei nicht zugreifen", fake::Bytes{}, false, 1},
+                    kCannotCreateGerman + u"Das System kann auf die Datei nicht zugreifen", fake::Bytes{}, false, 0},
+        FailureCase{"NameIsAJunction",
+                    [](fake::FakePlatform& f) { f.AddLink(kGermanCopy, u"C:\\Windows", true); },
+                    kCannotCreateGerman + u"Das System kann auf die Datei nicht zugreifen", fake::Bytes{}, false, 0},
+        // Any tag that marks a name standing for another, not only those of links and junctions.
+        FailureCase{"NameIsAnotherNameSurrogate",
+                    [](fake::FakePlatform& f) { f.AddReparsePoint(kGermanCopy, 0xA0000019u); },
+                    kCannotCreateGerman + u"Das System kann auf die Datei nicht zugreifen", fake::Bytes{}, false, 0},
+        // An old copy stays as it was: the new one fails before it takes the name.
         FailureCase{"WriteFails",
-                    [](fake::FakePlatform& f) { f.fileFaults[kGermanCopy].failWriteAt = 4; },
-                    u"Stream-Schreibfehler", fake::Bytes(kGerman.begin(), kGerman.begin() + 4), false, 1},
-        FailureCase{"WriteTakesNothing", [](fake::FakePlatform& f) { f.fileFaults[kGermanCopy].maxBytesPerWrite = 0; },
-                    u"Stream-Schreibfehler", fake::Bytes{}, false, 1}),
+                    [](fake::FakePlatform& f) {
+                        f.AddFile(kGermanCopy, fake::ToBytes("alt"));
+                        f.otherFileFaults.failWriteAt = 4;
+                    },
+                    u"Stream-Schreibfehler", fake::ToBytes("alt"), false, 1},
+        FailureCase{"WriteTakesNothing", [](fake::FakePlatform& f) { f.otherFileFaults.maxBytesPerWrite = 0; },
+                    u"Stream-Schreibfehler", std::nullopt, false, 1}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
