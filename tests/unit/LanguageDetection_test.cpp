@@ -14,7 +14,7 @@ namespace {
 
 constexpr char16_t kPath[] = u"C:\\Games\\AV\\av_map.eng";
 
-// The edit control the original appended to with Edit1.Text := Edit1.Text + character. A text set
+// The edit control that the literal loop appends to with Edit1.Text := Edit1.Text + character. A text set
 // into the control is kept up to its first U+0000, so its own text never holds one and the first
 // U+0000 of the new text can only be the appended character: checking that one keeps the model
 // linear (copying the whole text each step would cost seconds per file).
@@ -29,7 +29,7 @@ private:
     std::u16string text_;
 };
 
-// The original detection, step by step: one seek and one single-byte read per offset, results
+// The literal one-byte loop, step by step: one seek and one single-byte read per offset, results
 // ignored, so a read that delivers nothing leaves the sample byte as it was.
 std::u16string ReferenceSampleText(platform::File& file) {
     EditControlModel edit1;
@@ -79,7 +79,7 @@ struct EdgeCase {
 
 class SampleTextEdge : public testing::TestWithParam<EdgeCase> {};
 
-TEST_P(SampleTextEdge, MatchesTheOriginalLoop) {
+TEST_P(SampleTextEdge, MatchesTheLiteralLoop) {
     const EdgeCase& c = GetParam();
     const Texts texts = ReadBoth(c.content);
     EXPECT_EQ(texts.production, texts.reference);
@@ -125,7 +125,7 @@ struct LanguageFile {
 
 class SampleTextOfLanguageFile : public testing::TestWithParam<LanguageFile> {};
 
-TEST_P(SampleTextOfLanguageFile, MatchesTheOriginalLoop) {
+TEST_P(SampleTextOfLanguageFile, MatchesTheLiteralLoop) {
     const LanguageFile& c = GetParam();
     const auto content = ReadResource(c.file);
     if (!content) GTEST_SKIP() << "resources/" << c.file << " is not there yet";
@@ -144,8 +144,8 @@ INSTANTIATE_TEST_SUITE_P(Resources, SampleTextOfLanguageFile,
                          });
 
 // Random contents, many of them zeros, with reads that fail at some offsets, bulk reads that fail
-// and short reads: the text must be the original loop's in every case.
-TEST(SampleText, MatchesTheOriginalLoopOnRandomFilesWithFailingReads) {
+// and short reads: the text must be the literal loop's in every case.
+TEST(SampleText, MatchesTheLiteralLoopOnRandomFilesWithFailingReads) {
     std::mt19937 random(90017);
     const auto uniform = [&](uint32_t low, uint32_t high) {
         return std::uniform_int_distribution<uint32_t>(low, high)(random);
