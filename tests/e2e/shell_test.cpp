@@ -5,11 +5,20 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace e2e {
 namespace {
 
-using Shell = ToolCase;
+class Shell : public ToolCase {
+ public:
+  // Starts the tool and brings its window to the front with the focus on Edit1, ready for keys.
+  HWND StartForKeys(const Where& where) {
+    HWND main = StartToMainWindow(where);
+    if (main && WaitForFocus(where, Control(kEdit1Id), "Edit1 after start") && BringToFront(where, main)) return main;
+    return nullptr;
+  }
+};
 
 TEST_F(Shell, WindowsAsDesigned) {
   HWND main = StartToMainWindow(HERE);
@@ -67,10 +76,7 @@ TEST_F(Shell, WindowsAsDesigned) {
 }
 
 TEST_F(Shell, FocusStartsOnEdit1AndTabCycles) {
-  HWND main = StartToMainWindow(HERE);
-  ASSERT_TRUE(main);
-  ASSERT_TRUE(WaitForFocus(HERE, Control(kEdit1Id), "Edit1 after start"));
-  ASSERT_TRUE(BringToFront(HERE, main));
+  ASSERT_TRUE(StartForKeys(HERE));
   const struct {
     int id;
     const char* name;
@@ -82,6 +88,73 @@ TEST_F(Shell, FocusStartsOnEdit1AndTabCycles) {
   Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
+
+// ---- Enter and Escape have no window-wide meaning: the dialog manager turns them into the
+// commands IDOK and IDCANCEL, which no control may answer to. (Enter on a focused button is that
+// button's own key, as Space is.)
+
+TEST_F(Shell, EnterAndEscapeHaveNoWindowWideMeaning) {
+  ASSERT_TRUE(StartForKeys(HERE));
+  const struct {
+    int id;
+    const char* name;
+    bool tryEnter;  // not on buttons: Enter on a focused button presses it, as Space does
+  } controls[] = {{kEdit1Id, "Edit1", true}, {kStartId, "Start", false}, {kStopId, "Stop", false}};
+  for (const auto& control : controls) {
+    SCOPED_TRACE(control.name);
+    ASSERT_TRUE(WaitForFocus(HERE, Control(control.id), control.name));
+    std::vector<WORD> keys{VK_ESCAPE};
+    if (control.tryEnter) keys.push_back(VK_RETURN);
+    for (const WORD key : keys) {
+      SendKeys({{key, false}, {key, true}});
+      ExpectNoMessageBox(HERE, key == VK_RETURN ? "after Enter" : "after Escape");
+      ASSERT_TRUE(ToolRunning()) << (key == VK_RETURN ? "Enter" : "Escape") << " closed the tool";
+    }
+    SendKeys({{VK_TAB, false}, {VK_TAB, true}});
+  }
+  EXPECT_EQ(TextOf(Control(kStartId)), L"Englisch einstellen");
+  EXPECT_TRUE(ReadBytes(GameFile(L"av_map.eng")) == GermanLanguageFile()) << "a key changed av_map.eng";
+  Click(HERE, kStopId);
+  ExpectCleanExit(HERE);
+}
+
+// ---- the show command of the start-up information.
+
+struct ShowCommand {
+  const char* name;
+  int command;
+  bool maximized, minimized, foreground;
+};
+
+void PrintTo(const ShowCommand& row, std::ostream* out) { *out << row.name; }
+
+class ShellShow : public ToolCase, public ::testing::WithParamInterface<ShowCommand> {};
+
+TEST_P(ShellShow, HonoursTheStartUpShowCommand) {
+  StartTool(HERE, {}, GetParam().command);
+  HWND main = WaitForMainWindow(HERE);
+  ASSERT_TRUE(main);
+  ASSERT_TRUE(Sync(main));
+  if (GetParam().foreground) {
+    EXPECT_TRUE(WaitUntil(kAppearTimeoutMs, [&] { return GetForegroundWindow() == main; }))
+        << "the window was not activated; foreground is " << testing::PrintToString(TextOf(GetForegroundWindow()));
+  } else {
+    PumpFor(kQuietPeriodMs);
+    EXPECT_NE(GetForegroundWindow(), main) << "a window started minimised without activation was activated";
+  }
+  EXPECT_EQ(IsZoomed(main) != FALSE, GetParam().maximized);
+  EXPECT_EQ(IsIconic(main) != FALSE, GetParam().minimized);
+  PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ExpectCleanExit(HERE);
+}
+
+const ShowCommand kShowCommands[] = {
+    {"Normal", SW_SHOWNORMAL, false, false, true},
+    {"Maximized", SW_SHOWMAXIMIZED, true, false, true},
+    {"MinimizedWithoutActivation", SW_SHOWMINNOACTIVE, false, true, false},
+};
+INSTANTIATE_TEST_SUITE_P(Start, ShellShow, ::testing::ValuesIn(kShowCommands),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- every way to close ends the process the same way.
 
