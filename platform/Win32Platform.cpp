@@ -63,7 +63,9 @@ static_assert(kRegMultiSz == REG_MULTI_SZ);
 static_assert(kMbIconError == MB_ICONERROR);
 static_assert(kMbIconWarning == MB_ICONWARNING);
 
+// The process record differs by build: 556 bytes in the 32-bit one, 568 in the 64-bit one.
 static_assert(sizeof(void*) != 4 || kProcessEntrySize32Bit == sizeof(PROCESSENTRY32W));
+static_assert(sizeof(void*) != 8 || sizeof(PROCESSENTRY32W) == 568);
 static_assert(sizeof(ProcessEntry::szExeFile) == sizeof(PROCESSENTRY32W::szExeFile));
 }  // namespace checks
 

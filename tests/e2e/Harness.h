@@ -30,8 +30,9 @@ using Bytes = std::vector<std::uint8_t>;
 using probe::IconKind;
 
 // How long the tool may take under Wine; generous, since a slow machine is no fault of the tool.
-inline constexpr DWORD kAppearTimeoutMs = 20000;
-inline constexpr DWORD kExitTimeoutMs = 15000;
+// Longer for a 32-bit tool, which may run under emulation.
+extern const DWORD kAppearTimeoutMs;
+extern const DWORD kExitTimeoutMs;
 // How long nothing must happen before a case accepts that nothing will.
 inline constexpr DWORD kQuietPeriodMs = 1500;
 
@@ -42,8 +43,13 @@ inline constexpr wchar_t kEnglishCopy[] = L"ENGLISCH.ENG";
 inline constexpr std::size_t kGermanFileBytes = 165486;
 inline constexpr std::size_t kEnglishFileBytes = 141966;
 
-// Build artefacts and repository files, as Windows paths.
+// Build artefacts and repository files, as Windows paths. The tool under test is this build's
+// AVSprache.exe, or the one E2E_TOOL_EXE names (the other architecture's build).
 std::wstring ToolExe();
+// This build's AVSprache.exe, also when another one is under test.
+std::wstring OwnBuildToolExe();
+// True when the tool under test is a 32-bit executable (its PE header says i386).
+bool IsWow64Tool();
 std::wstring StandInExe();
 std::wstring ProbeDll();
 std::wstring ResourcePath(std::wstring_view name);
@@ -96,7 +102,8 @@ class ToolCase : public ::testing::Test {
   const std::wstring& ProgramDir() const { return programDir_; }
   const std::wstring& GameDir() const { return gameDir_; }
   const std::wstring& CaseDir() const { return caseDir_; }
-  void InstallToolAs(const std::wstring& fileName);
+  // Installs the tool under test, or the executable given, under this file name.
+  void InstallToolAs(const std::wstring& fileName, const std::wstring& source = {});
   void WriteGameFile(std::wstring_view name, const Bytes& bytes);
   void SetInstallPath(const std::wstring& value, DWORD type = REG_SZ, REGSAM view = KEY_WOW64_32KEY);
   void SetInstallPathRaw(DWORD type, const void* data, DWORD size, REGSAM view = KEY_WOW64_32KEY);
@@ -113,7 +120,8 @@ class ToolCase : public ::testing::Test {
   void StartEditor(const Where& where, const std::wstring& imageName);
 
   // ---- the tool's process
-  void StartTool(const Where& where, const std::wstring& currentDir = {});
+  // showCommand: the start-up information's show command, or none (-1).
+  void StartTool(const Where& where, const std::wstring& currentDir = {}, int showCommand = -1);
   bool ToolRunning() const;
   DWORD ToolProcessId() const { return tool_.dwProcessId; }
   // Exit status, or nullopt (with a failure) when it does not end in time.
@@ -137,8 +145,10 @@ class ToolCase : public ::testing::Test {
   // Waits until the tool has handled what is queued, then that no message box shows up.
   void ExpectNoMessageBox(const Where& where, const char* when);
   void PressOk(const Where& where, const MessageBoxView& box);
-  // A click as the button makes it: BM_CLICK, posted so that a modal box does not block the case.
+  // A click with the mouse on the control's centre, as a person makes it: a disabled or covered
+  // window does not take it.
   void Click(const Where& where, int controlId);
+  bool ClickWithMouse(const Where& where, HWND control, const char* what);
   // Round trip through the tool's queue: everything sent before has been handled.
   bool Sync(HWND window);
 

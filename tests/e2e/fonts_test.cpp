@@ -1,5 +1,7 @@
 // The embedded fonts, registered for the tool alone, and the scaling of the window to the
 // screen's resolution. Fonts are read inside the tool's process; the label's colour from the screen.
+#include <algorithm>
+
 #include "Harness.h"
 
 namespace e2e {
@@ -96,6 +98,68 @@ TEST_P(FontsAtResolution, ControlsUseEmbeddedFontsScaled) {
   const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   EXPECT_TRUE(SaveBmp(CaptureScreen(screen), ScreenshotDir() + L"\\main-" + std::to_wstring(dpi) + L"dpi.bmp"));
 
+  Click(HERE, kStopId);
+  ExpectCleanExit(HERE);
+}
+
+// The texts as the screen shows them, once the label has been drawn in its colour: the label
+// and the insides of the two buttons (their frames change with the mouse and the focus).
+std::optional<std::vector<Image>> TextPictures(ToolCase& c, HWND main) {
+  if (!c.BringToFront(HERE, main)) return std::nullopt;
+  RECT labelArea{};
+  GetWindowRect(c.Control(kStonewrightsId), &labelArea);
+  if (!c.WaitUntil(5000, [&] { return IsLabelRed(DarkestPixel(CaptureScreen(labelArea))); })) return std::nullopt;
+  std::vector<RECT> areas{labelArea};
+  for (const int id : {kStartId, kStopId}) {
+    RECT button{};
+    GetWindowRect(c.Control(id), &button);
+    InflateRect(&button, -6, -6);
+    areas.push_back(button);
+  }
+  // A button under the mouse is drawn highlighted: move it away and wait for a settled picture.
+  SetCursorPos(0, 0);
+  const auto capture = [&] {
+    std::vector<Image> pictures;
+    for (const RECT& area : areas) pictures.push_back(CaptureScreen(area));
+    return pictures;
+  };
+  std::vector<Image> pictures = capture();
+  c.WaitUntil(5000, [&] {
+    ToolCase::PumpFor(200);
+    std::vector<Image> next = capture();
+    const bool settled = std::equal(next.begin(), next.end(), pictures.begin(),
+                                    [](const Image& a, const Image& b) { return a.bgr == b.bgr; });
+    pictures = std::move(next);
+    return settled;
+  });
+  return pictures;
+}
+
+// The fonts can only be read inside a process of the same architecture, so another build's
+// texts are checked against this build's, pixel for pixel: the same faces draw the same pixels.
+TEST_P(FontsAtResolution, TextsDrawnAsByThisBuild) {
+  const DWORD dpi = GetParam().dpi;
+  SetLogPixels(dpi);
+  HWND main = StartToMainWindow(HERE);
+  ASSERT_TRUE(main);
+  const auto tested = TextPictures(*this, main);
+  ASSERT_TRUE(tested) << "the label of the tool under test is not drawn in its dark red";
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const std::wstring bits = IsWow64Tool() ? L"32" : L"64";
+  EXPECT_TRUE(SaveBmp(CaptureScreen(screen), ScreenshotDir() + L"\\main-" + bits + L"bit-" + std::to_wstring(dpi) + L"dpi.bmp"));
+  Click(HERE, kStopId);
+  ExpectCleanExit(HERE);
+  if (ToolExe() == OwnBuildToolExe()) return;
+
+  InstallToolAs(L"AVSprache.exe", OwnBuildToolExe());
+  HWND reference = StartToMainWindow(HERE);
+  ASSERT_TRUE(reference);
+  const auto expected = TextPictures(*this, reference);
+  ASSERT_TRUE(expected);
+  const char* names[] = {"the label", "Start", "Stop"};
+  for (size_t i = 0; i < std::size(names); ++i) {
+    EXPECT_TRUE((*tested)[i].bgr == (*expected)[i].bgr) << names[i] << " is drawn otherwise than by this build";
+  }
   Click(HERE, kStopId);
   ExpectCleanExit(HERE);
 }
