@@ -687,6 +687,12 @@ void ToolCase::PressOk(const Where& where, const MessageBoxView& box) {
     ADD_FAILURE_AT(where.file, where.line) << "the message box has no OK button";
     return;
   }
+  // A box that has just come up may not take input yet; a person clicks once it has the focus.
+  if (!WaitUntil(kAppearTimeoutMs, [&] { return GetForegroundWindow() == box.window; })) {
+    ADD_FAILURE_AT(where.file, where.line) << "timed out after " << kAppearTimeoutMs << " ms waiting for the box \""
+                                           << Narrow(box.caption) << "\" to come to the foreground";
+    return;
+  }
   if (!ClickWithMouse(where, ok, "OK")) return;
   if (!WaitUntil(kAppearTimeoutMs, [&] { return !IsWindow(box.window); }))
     ADD_FAILURE_AT(where.file, where.line) << "timed out after " << kAppearTimeoutMs
