@@ -113,6 +113,9 @@ constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 
 // ---------------------------------------------------------------- build artefacts and files
 
+namespace {
+
+// A variable of this process's environment, or nothing when it is not set.
 std::optional<std::wstring> Environment(const wchar_t* name) {
   const DWORD length = GetEnvironmentVariableW(name, nullptr, 0);
   if (length == 0) return std::nullopt;
@@ -120,6 +123,8 @@ std::optional<std::wstring> Environment(const wchar_t* name) {
   value.resize(GetEnvironmentVariableW(name, value.data(), length));
   return value;
 }
+
+}  // namespace
 
 // Where 32-bit programs run under emulation, a 32-bit start can take a minute or more.
 const DWORD kAppearTimeoutMs = IsWow64Tool() ? 240000 : 20000;
@@ -475,13 +480,7 @@ void ToolCase::SetLogPixels(DWORD dpi) {
 }
 
 void ToolCase::SetEnvironmentForTool(const std::wstring& name, const std::wstring& value) {
-  std::optional<std::wstring> old;
-  if (const DWORD length = GetEnvironmentVariableW(name.c_str(), nullptr, 0)) {
-    std::wstring buffer(length, L'\0');
-    buffer.resize(GetEnvironmentVariableW(name.c_str(), buffer.data(), length));
-    old = buffer;
-  }
-  savedEnvironment_.emplace_back(name, old);
+  savedEnvironment_.emplace_back(name, Environment(name.c_str()));
   SetEnvironmentVariableW(name.c_str(), value.c_str());
 }
 
