@@ -15,7 +15,10 @@ namespace {
 
 constexpr wchar_t kMainClass[] = L"TMain";
 constexpr UINT kFormActivateMessage = WM_APP + 1;
-constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// A popup with a caption looks like an overlapped window. Owned popups are dialogs to an X window
+// manager, and those it gives the focus back to when a message box closes; an owned overlapped
+// window is kept off the taskbar, and such windows are never its choice.
+constexpr DWORD kMainStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
 WindowDescription LoadDescription() {
     const auto item = platform::LoadEmbeddedItem(MAKEINTRESOURCEW(10), L"TMAIN");
@@ -99,8 +102,8 @@ void TMain::CreateNativeWindow() {
 
     RECT frame{0, 0, Scale(description_.clientWidth96), Scale(description_.clientHeight96)};
     AdjustWindowRectEx(&frame, kMainStyle, FALSE, 0);
-    handle_ = CreateWindowExW(WS_EX_CONTROLPARENT, kMainClass, Wide(description_.caption), kMainStyle, CW_USEDEFAULT,
-                              CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+    handle_ = CreateWindowExW(WS_EX_CONTROLPARENT, kMainClass, Wide(description_.caption), kMainStyle, 0, 0,
+                              frame.right - frame.left, frame.bottom - frame.top,
                               application_.Handle(), nullptr, application_.Instance(), this);
     if (!handle_) throw std::runtime_error("Fenster TMain kann nicht erstellt werden");
 }
