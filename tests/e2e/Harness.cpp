@@ -308,11 +308,16 @@ void ToolCase::SetUp() {
   static int caseNumber = 0;
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  caseDir_ = std::wstring(temp) + L"avsprache-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-             std::to_wstring(++caseNumber);
+  // Wine reuses process ids soon, so a folder of a killed run may have this name: take the next.
+  bool created = false;
+  do {
+    caseDir_ = std::wstring(temp) + L"avsprache-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               std::to_wstring(++caseNumber);
+    created = CreateDirectoryW(caseDir_.c_str(), nullptr);
+  } while (!created && GetLastError() == ERROR_ALREADY_EXISTS);
+  ASSERT_TRUE(created) << Narrow(caseDir_) << " error " << GetLastError();
   programDir_ = caseDir_ + L"\\Programm";
   gameDir_ = caseDir_ + L"\\Arvent Spiel";
-  ASSERT_TRUE(CreateDirectoryW(caseDir_.c_str(), nullptr)) << Narrow(caseDir_) << " error " << GetLastError();
   ASSERT_TRUE(CreateDirectoryW(programDir_.c_str(), nullptr)) << GetLastError();
   ASSERT_TRUE(CreateDirectoryW(gameDir_.c_str(), nullptr)) << GetLastError();
   ASSERT_TRUE(CopyFileW(ToolExe().c_str(), ProgramFile(toolFileName_).c_str(), FALSE))
@@ -720,14 +725,26 @@ bool ToolCase::ClickWithMouse(const Where& where, HWND control, const char* what
                                            << Describe(WindowFromPoint(centre));
     return false;
   }
+  // Every event carries the position: a window that has just come up under the pointer makes
+  // Wine report where the pointer was, and a bare button event would land there.
   INPUT inputs[3]{};
-  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
-  inputs[0].mi.dx = MulDiv(centre.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  inputs[0].mi.dy = MulDiv(centre.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  if (SendInput(3, inputs, sizeof(INPUT)) != 3) {
+  const DWORD flags[3] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+  for (int i = 0; i < 3; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    inputs[i].mi.dx = MulDiv(centre.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    inputs[i].mi.dy = MulDiv(centre.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags[i];
+  }
+  if (SendInput(1, &inputs[0], sizeof(INPUT)) != 1) {
+    ADD_FAILURE_AT(where.file, where.line) << "SendInput refused the move to " << what << ", error " << GetLastError();
+    return false;
+  }
+  // A person presses the button once the pointer is on the control.
+  WaitUntil(kAppearTimeoutMs, [&] {
+    POINT now{};
+    return GetCursorPos(&now) && now.x == centre.x && now.y == centre.y;
+  });
+  if (SendInput(2, &inputs[1], sizeof(INPUT)) != 2) {
     ADD_FAILURE_AT(where.file, where.line) << "SendInput refused the click on " << what << ", error " << GetLastError();
     return false;
   }
