@@ -65,6 +65,12 @@ inline constexpr bool IsNameSurrogate(uint32_t reparseTag) {
            (reparseTag & win::kReparseTagNameSurrogateBit) != 0;
 }
 
+// Where the name part of a Windows path begins: after its last backslash or colon, else at 0.
+inline size_t NameStart(const std::u16string& path) {
+    const size_t delimiter = path.find_last_of(u"\\:");
+    return delimiter == std::u16string::npos ? 0 : delimiter + 1;
+}
+
 // One match of a directory listing.
 struct FoundEntry {
     std::u16string name;  // as it stands in the folder, without the folder

@@ -37,7 +37,7 @@ bool TargetRefusesOverwrite(platform::Platform& platform, const std::u16string& 
 // The target as its name stands in the folder: the rename gives the file the name it is handed,
 // so "AV_MAP.ENG" asked for as "av_map.eng" would lose its spelling.
 std::u16string NameInFolder(platform::Platform& platform, const std::u16string& target) {
-    const size_t nameStart = target.find_last_of(u"\\:") + 1;  // npos + 1 is 0
+    const size_t nameStart = platform::NameStart(target);
     const std::u16string wanted = platform.LowerCase(target.substr(nameStart));
     for (const platform::FoundEntry& entry : platform.FindEntries(target))
         if (platform.LowerCase(entry.name) == wanted) return target.substr(0, nameStart) + entry.name;

@@ -32,11 +32,6 @@ bool NameTaken(uint32_t error) {
     return error == kErrorFileExists || error == kErrorAlreadyExists || error == kErrorAccessDenied;
 }
 
-size_t LastDelimiter(const std::u16string& path) {
-    const size_t delimiter = path.find_last_of(u"\\:");
-    return delimiter == std::u16string::npos ? 0 : delimiter + 1;
-}
-
 // Reads the whole file when it is no longer than the longest content it may match.
 bool HoldsOnlyOurBytes(platform::File& file, std::span<const OwnBytes> ours) {
     size_t longest = 0;
@@ -99,7 +94,7 @@ bool RemoveIfOurs(platform::Platform& platform, const std::u16string& path, std:
 }
 
 void RemoveLeftovers(platform::Platform& platform, const std::u16string& path, std::span<const OwnBytes> ours) {
-    const size_t nameStart = LastDelimiter(path);
+    const size_t nameStart = platform::NameStart(path);
     const std::u16string folder = path.substr(0, nameStart);
     // A pattern may also match short names; only a long name of the temporary form counts.
     const std::u16string prefix = platform.LowerCase(path.substr(nameStart) + kTemporaryMarker);

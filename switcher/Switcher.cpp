@@ -18,10 +18,7 @@ constexpr char16_t kLanguageFileName[] = u"\\av_map.eng";
 constexpr char16_t kMapEditorImage[] = u"av_mapper.exe";
 }  // namespace
 
-std::u16string FolderOf(const std::u16string& path) {
-    const size_t delimiter = path.find_last_of(u"\\:");
-    return delimiter == std::u16string::npos ? std::u16string() : path.substr(0, delimiter + 1);
-}
+std::u16string FolderOf(const std::u16string& path) { return path.substr(0, platform::NameStart(path)); }
 
 Switcher::Switcher(platform::Platform& platform, MainView& view, const FontSpec& designedFont)
     : platform_(platform), view_(view), fonts_(designedFont, platform.LogicalPixelsY()) {}
