@@ -22,15 +22,6 @@ std::wstring Widen(std::string_view text) {
   return wide;
 }
 
-std::string Narrow(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string narrow(length, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr, nullptr);
-  return narrow;
-}
-
 // CMake hands over host paths; under Wine the host's root is drive Z:.
 std::wstring WindowsPath(const char* buildPath) {
   std::wstring path = Widen(buildPath);
@@ -110,6 +101,15 @@ constexpr wchar_t kWow64AppPaths[] = L"SOFTWARE\\Wow6432Node\\Microsoft\\Windows
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 
 }  // namespace
+
+std::string Narrow(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string narrow(length, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr, nullptr);
+  return narrow;
+}
 
 // ---------------------------------------------------------------- build artefacts and files
 
@@ -740,10 +740,15 @@ bool ToolCase::ClickWithMouse(const Where& where, HWND control, const char* what
     return false;
   }
   // A person presses the button once the pointer is on the control.
-  WaitUntil(kAppearTimeoutMs, [&] {
+  const bool arrived = WaitUntil(kAppearTimeoutMs, [&] {
     POINT now{};
     return GetCursorPos(&now) && now.x == centre.x && now.y == centre.y;
   });
+  if (!arrived) {
+    ADD_FAILURE_AT(where.file, where.line) << "timed out after " << kAppearTimeoutMs
+                                           << " ms waiting for the pointer to reach " << what;
+    return false;
+  }
   if (SendInput(2, &inputs[1], sizeof(INPUT)) != 2) {
     ADD_FAILURE_AT(where.file, where.line) << "SendInput refused the click on " << what << ", error " << GetLastError();
     return false;

@@ -64,6 +64,8 @@ Bytes AsBytes(std::string_view text);
 const Bytes& GermanLanguageFile();
 const Bytes& EnglishLanguageFile();
 
+// UTF-8, for failure messages.
+std::string Narrow(std::wstring_view text);
 std::wstring ClassOf(HWND window);
 // WM_GETTEXT, which Windows carries across processes.
 std::wstring TextOf(HWND window);

@@ -2,7 +2,9 @@
 // foreground window, nothing of the tool stays disabled, and real key presses reach the control
 // that had the focus. Under a window manager the activation goes where the manager decides, and
 // another program's window that had the focus before the tool started is its first candidate.
+#include <algorithm>
 #include <functional>
+#include <iterator>
 
 #include "Harness.h"
 
@@ -20,17 +22,11 @@ struct BoxKind {
 void PrintTo(const BoxKind& row, std::ostream* out) { *out << row.name; }
 
 constexpr int kTabOrder[] = {kEdit1Id, kStartId, kStopId};
+constexpr int kTabStops = static_cast<int>(std::size(kTabOrder));
 
-int TabStepsFrom(int from, int to) {
-  int fromIndex = 0, toIndex = 0;
-  for (int i = 0; i < 3; ++i) {
-    if (kTabOrder[i] == from) fromIndex = i;
-    if (kTabOrder[i] == to) toIndex = i;
-  }
-  return (toIndex - fromIndex + 3) % 3;
+int TabIndex(int controlId) {
+  return static_cast<int>(std::find(std::begin(kTabOrder), std::end(kTabOrder), controlId) - std::begin(kTabOrder));
 }
-
-std::string Ascii(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 class Activation : public ToolCase, public ::testing::WithParamInterface<BoxKind> {
  protected:
@@ -51,15 +47,16 @@ class Activation : public ToolCase, public ::testing::WithParamInterface<BoxKind
     ASSERT_EQ(GetForegroundWindow(), main) << "at " << where.file << ":" << where.line;
     // The system's own windows in the process (the input method's) are disabled by nature.
     for (HWND window : {AppWindow(), main})
-      EXPECT_TRUE(IsWindowEnabled(window)) << "the window of class " << Ascii(ClassOf(window)) << " stayed disabled";
+      EXPECT_TRUE(IsWindowEnabled(window)) << "the window of class " << Narrow(ClassOf(window)) << " stayed disabled";
     EXPECT_EQ(FocusedWindow(), Control(focusBefore)) << "the focus did not come back to where it was";
 
-    const int after = kTabOrder[(TabStepsFrom(kEdit1Id, focusBefore) + 1) % 3];
+    const int after = kTabOrder[(TabIndex(focusBefore) + 1) % kTabStops];
     PressTab();
     ASSERT_TRUE(WaitForFocus(where, Control(after), "the control after Tab"));
     PressTab(true);
     ASSERT_TRUE(WaitForFocus(where, Control(focusBefore), "the control before, after Shift+Tab"));
-    for (int step = TabStepsFrom(focusBefore, kStartId); step > 0; --step) PressTab();
+    for (int step = (TabIndex(kStartId) - TabIndex(focusBefore) + kTabStops) % kTabStops; step > 0; --step)
+      PressTab();
     ASSERT_TRUE(WaitForFocus(where, Control(kStartId), "Start"));
     SendKeys({{VK_SPACE, false}, {VK_SPACE, true}});
     const auto again = WaitForMessageBox(where, "the box of the click that Space makes on Start");
