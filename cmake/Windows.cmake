@@ -29,6 +29,9 @@ target_link_libraries(AVSprache PRIVATE switcher_core win32_platform JPEG::JPEG 
 set_target_properties(AVSprache PROPERTIES OUTPUT_NAME AVSprache)
 # What users download is stripped: the debug sections were a third of the executable.
 target_link_options(AVSprache PRIVATE -municode $<$<CONFIG:Release>:-s>)
+# The same commit links to the same bytes on any machine: no link time in the PE header (the
+# header's checksum then follows the contents alone).
+target_link_options(AVSprache PRIVATE -Wl,--no-insert-timestamp)
 set_property(SOURCE resources/app.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/deutsch.eng ${CMAKE_CURRENT_SOURCE_DIR}/resources/englisch.eng
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/tmain.bin ${CMAKE_CURRENT_SOURCE_DIR}/resources/app.ico
