@@ -52,3 +52,10 @@ add_test(NAME ImportsOnlySystemDlls
 if(NOT SWITCHER_SKIP_TESTS)
   add_subdirectory(tests/e2e)
 endif()
+
+# Two clones of this commit, in other folders, build the release to the same bytes. Slow (it builds
+# the tool four times and libjpeg-turbo twice), so it has a label of its own.
+if(NOT SWITCHER_SKIP_TESTS)
+  add_test(NAME ReleaseIsReproducible COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/release/reproducible)
+  set_tests_properties(ReleaseIsReproducible PROPERTIES LABELS reproducible TIMEOUT 900)
+endif()
