@@ -33,7 +33,7 @@ set_property(SOURCE resources/app.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/deutsch.eng ${CMAKE_CURRENT_SOURCE_DIR}/resources/englisch.eng
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/tmain.bin ${CMAKE_CURRENT_SOURCE_DIR}/resources/app.ico
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/fonts/av.ttf ${CMAKE_CURRENT_SOURCE_DIR}/resources/fonts/stone.ttf
-  ${CMAKE_CURRENT_SOURCE_DIR}/resources/app-1031.manifest ${CMAKE_CURRENT_SOURCE_DIR}/resources/app-1033.manifest)
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/app.manifest)
 
 # The map editor's stand-in for the demo and the tests.
 add_subdirectory(tests/stand_in_editor)
