@@ -10,7 +10,7 @@ find_package(JPEG REQUIRED)
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
-add_library(win32_platform STATIC platform/Win32Platform.cpp)
+add_library(win32_platform STATIC platform/Win32Platform.cpp platform/Dpi.cpp)
 target_include_directories(win32_platform PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(win32_platform PRIVATE -Wall -Wextra -Werror)
 target_link_libraries(win32_platform PUBLIC gdi32 advapi32)
