@@ -48,4 +48,7 @@ add_test(NAME ImportsOnlySystemDlls
 
 if(NOT SWITCHER_SKIP_TESTS)
   add_subdirectory(tests/e2e)
+else()
+  # The other build's Windows tests reach into this build's tool with this build's probe.
+  add_subdirectory(tests/e2e/probe)
 endif()
