@@ -149,12 +149,18 @@ void TMain::CreateControls() {
     if (!tabOrder.empty()) lastFocus_ = Control(IdOf(tabOrder.front()->name));
 }
 
-void TMain::LayOut(int dpi) {
+void TMain::LayOut(int dpi, const RECT* suggested) {
     dpi_ = dpi;
-    const RECT frame = platform::FrameAround(
-        {0, 0, Scale(description_.clientWidth96), Scale(description_.clientHeight96)}, kMainStyle, kMainExStyle, dpi);
-    SetWindowPos(handle_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (suggested) {
+        SetWindowPos(handle_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        const RECT frame = platform::FrameAround(
+            {0, 0, Scale(description_.clientWidth96), Scale(description_.clientHeight96)}, kMainStyle, kMainExStyle,
+            dpi);
+        SetWindowPos(handle_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     // Moved, never made again: texts, focus, enabled state and tab order stay as they are.
     for (const auto& control : description_.controls) {
         const int id = IdOf(control.name);
@@ -172,12 +178,6 @@ void TMain::LayOut(int dpi) {
     SetWindowIcons();
     // The controls too: a resized picture control would only paint the part it gained.
     RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-}
-
-void TMain::OnDpiChanged(int dpi, const RECT& suggested) {
-    LayOut(dpi);
-    SetWindowPos(handle_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMain::SetWindowIcons() {
@@ -273,7 +273,7 @@ LRESULT TMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (lastFocus_) SetFocus(lastFocus_);
             return 0;
         case WM_DPICHANGED:
-            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;
         case kFormActivateMessage:
             switcher_.FormActivate();

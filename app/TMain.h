@@ -47,10 +47,10 @@ private:
     void CreateNativeWindow();
     void CreateControls();
     // Lays the window out at a resolution: its size, every control, the pictures, the fonts and
-    // the icons, all from the description's values at 96. Used at creation and on WM_DPICHANGED.
-    void LayOut(int dpi);
+    // the icons, all from the description's values at 96. Used at creation and on WM_DPICHANGED,
+    // which gives the window's rectangle: then the window takes it, in one move.
+    void LayOut(int dpi, const RECT* suggested = nullptr);
     void SetWindowIcons();
-    void OnDpiChanged(int dpi, const RECT& suggested);
     void OnActivate(WPARAM wParam);
     void DrawPicture(const DRAWITEMSTRUCT& item);
     // The one place where a design value at 96 becomes one at the layout's resolution.

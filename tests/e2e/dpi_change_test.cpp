@@ -111,6 +111,13 @@ TEST_P(ResolutionChange, EqualsAFreshStartAndStillSwitches) {
   for (const DWORD dpi : path) {
     probe::Arguments change{static_cast<LONG>(dpi), fresh[dpi].window};
     ASSERT_TRUE(Probe(HERE, main, probe::Request::ChangeDpi, change));
+    // As a person's moves between monitors do, each change lands before the next: the window
+    // manager answers Wine's moves late, and a late answer to the one before would undo this one.
+    RECT now{};
+    EXPECT_TRUE(WaitUntil(kAppearTimeoutMs, [&] {
+      PumpFor(100);
+      return GetWindowRect(main, &now) && EqualRect(&now, &change.suggested);
+    })) << "after the change to " << dpi << " the window stays at " << Describe(now);
   }
   ExpectNoMessageBox(HERE, "after the change of resolution");
 
