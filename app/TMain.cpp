@@ -273,7 +273,7 @@ LRESULT TMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (lastFocus_) SetFocus(lastFocus_);
             return 0;
         case WM_DPICHANGED:
-            LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            if (HIWORD(wParam) > 0) LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;
         case kFormActivateMessage:
             switcher_.FormActivate();

@@ -650,9 +650,6 @@ std::optional<MessageBoxView> ToolCase::WaitForMessageBox(const Where& where, co
   view.owner = GetWindow(box, GW_OWNER);
   view.caption = TextOf(box);
   view.text = TextOf(GetDlgItem(box, 0xFFFF));
-  // The icon can only be read by the probe, inside a process of the same architecture; a 32-bit
-  // tool's boxes come from the same code, so their icons are checked in this build's run.
-  if (IsWow64Tool()) return view;
   // The icon's control id differs between Windows (0x14) and Wine; its style does not.
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (ClassOf(child) == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
@@ -672,9 +669,7 @@ void ToolCase::ExpectMessageBox(const Where& where, const std::optional<MessageB
   const ::testing::ScopedTrace trace(where.file, where.line, "message box");
   EXPECT_EQ(box->caption, caption);
   EXPECT_EQ(box->text, text);
-  if (!IsWow64Tool()) {
-    EXPECT_EQ(box->icon, icon) << "icon kind (1 error, 2 warning, 3 information, 4 question, 5 other)";
-  }
+  EXPECT_EQ(box->icon, icon) << "icon kind (1 error, 2 warning, 3 information, 4 question, 5 other)";
 }
 
 void ToolCase::ExpectNoMessageBox(const Where& where, const char* when) {
