@@ -78,3 +78,22 @@ platform::UniqueGdiObject<HBITMAP> DecodeJpeg(std::span<const uint8_t> data, SIZ
     if (!decoded) owned.reset();
     return owned;
 }
+
+platform::UniqueGdiObject<HBITMAP> ScalePicture(HBITMAP source, SIZE from, SIZE to) {
+    uint8_t* bits = nullptr;
+    LONG stride = 0;
+    platform::UniqueGdiObject<HBITMAP> scaled(MakeDibSection(to.cx, to.cy, &bits, &stride));
+    const platform::UniqueMemoryDc sourceDc(CreateCompatibleDC(nullptr));
+    const platform::UniqueMemoryDc targetDc(CreateCompatibleDC(nullptr));
+    if (!scaled || !sourceDc || !targetDc) return {};
+    const HGDIOBJ previousSource = SelectObject(sourceDc.get(), source);
+    const HGDIOBJ previousTarget = SelectObject(targetDc.get(), scaled.get());
+    SetStretchBltMode(targetDc.get(), HALFTONE);
+    SetBrushOrgEx(targetDc.get(), 0, 0, nullptr);
+    const bool drawn =
+        StretchBlt(targetDc.get(), 0, 0, to.cx, to.cy, sourceDc.get(), 0, 0, from.cx, from.cy, SRCCOPY) != 0;
+    SelectObject(targetDc.get(), previousTarget);
+    SelectObject(sourceDc.get(), previousSource);
+    if (!drawn) return {};
+    return scaled;
+}

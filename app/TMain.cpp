@@ -6,6 +6,7 @@
 
 #include "app/ControlIds.h"
 #include "app/JpegPicture.h"
+#include "platform/Dpi.h"
 
 TMain* Main = nullptr;
 
@@ -19,6 +20,7 @@ constexpr UINT kFormActivateMessage = WM_APP + 1;
 // manager, and those it gives the focus back to when a message box closes; an owned overlapped
 // window is kept off the taskbar, and such windows are never its choice.
 constexpr DWORD kMainStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 
 WindowDescription LoadDescription() {
     const auto item = platform::LoadEmbeddedItem(MAKEINTRESOURCEW(10), L"TMAIN");
@@ -28,9 +30,13 @@ WindowDescription LoadDescription() {
     return *description;
 }
 
-FontSpec ScaledFont(FontSpec font, int dpi) {
-    font.height = MulDiv(font.height, dpi, 96);
-    return font;
+// The window opens centred in the primary work area (Show), so that monitor's resolution is the
+// first one; the screen's logical resolution where the system cannot tell monitors apart.
+int OpeningDpi(int logicalPixelsY) {
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    return platform::MonitorDpiAt({(workArea.left + workArea.right) / 2, (workArea.top + workArea.bottom) / 2},
+                                  logicalPixelsY);
 }
 
 int IdOf(const std::u16string& name) {
@@ -76,12 +82,11 @@ platform::UniqueIcon IconFromIcoFile(std::span<const uint8_t> ico, int wanted) {
 TMain::TMain(Application& application, platform::Platform& platform)
     : application_(application),
       description_((Main = this, LoadDescription())),
-      dpi_(platform.LogicalPixelsY()),
-      switcher_(platform, *this, ScaledFont(description_.font, dpi_)) {
+      dpi_(OpeningDpi(platform.LogicalPixelsY())),
+      switcher_(platform, *this, description_.font) {
     CreateNativeWindow();
     CreateControls();
-    SetWindowIcons();
-    ApplyFonts(switcher_.Fonts().Window(), switcher_.Fonts().Label());
+    LayOut(platform::WindowDpi(handle_, dpi_));
 }
 
 TMain::~TMain() {
@@ -100,10 +105,8 @@ void TMain::CreateNativeWindow() {
     windowClass.lpszClassName = kMainClass;
     RegisterClassExW(&windowClass);
 
-    RECT frame{0, 0, Scale(description_.clientWidth96), Scale(description_.clientHeight96)};
-    AdjustWindowRectEx(&frame, kMainStyle, FALSE, 0);
-    handle_ = CreateWindowExW(WS_EX_CONTROLPARENT, kMainClass, Wide(description_.caption), kMainStyle, 0, 0,
-                              frame.right - frame.left, frame.bottom - frame.top,
+    // Sized by the layout, once the window knows its monitor.
+    handle_ = CreateWindowExW(kMainExStyle, kMainClass, Wide(description_.caption), kMainStyle, 0, 0, 0, 0,
                               application_.Handle(), nullptr, application_.Instance(), this);
     if (!handle_) throw std::runtime_error("Fenster TMain kann nicht erstellt werden");
 }
@@ -129,12 +132,11 @@ void TMain::CreateControls() {
             tabOrder.push_back(&control);
         }
         const int id = IdOf(control.name);
-        CreateWindowExW(exStyle, windowClass, Wide(control.text), style, Scale(control.left96), Scale(control.top96),
-                        Scale(control.width96), Scale(control.height96), handle_,
+        CreateWindowExW(exStyle, windowClass, Wide(control.text), style, 0, 0, 0, 0, handle_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), application_.Instance(), nullptr);
         if (control.kind == ControlKind::Picture) {
             Picture picture;
-            picture.bitmap = DecodeJpeg(control.picture, &picture.size);
+            picture.decoded = DecodeJpeg(control.picture, &picture.size);
             picture.stretch = control.stretch;
             pictures_[id] = std::move(picture);
         }
@@ -147,11 +149,45 @@ void TMain::CreateControls() {
     if (!tabOrder.empty()) lastFocus_ = Control(IdOf(tabOrder.front()->name));
 }
 
+void TMain::LayOut(int dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    if (suggested) {
+        SetWindowPos(handle_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        const RECT frame = platform::FrameAround(
+            {0, 0, Scale(description_.clientWidth96), Scale(description_.clientHeight96)}, kMainStyle, kMainExStyle,
+            dpi);
+        SetWindowPos(handle_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // Moved, never made again: texts, focus, enabled state and tab order stay as they are.
+    for (const auto& control : description_.controls) {
+        const int id = IdOf(control.name);
+        SetWindowPos(Control(id), nullptr, Scale(control.left96), Scale(control.top96), Scale(control.width96),
+                     Scale(control.height96), SWP_NOZORDER | SWP_NOACTIVATE);
+        const auto found = pictures_.find(id);
+        if (found == pictures_.end() || !found->second.decoded) continue;
+        // The banner keeps its own size at 96, the emblem fills its control; both grow with the dpi.
+        Picture& picture = found->second;
+        picture.shownSize = picture.stretch ? SIZE{Scale(control.width96), Scale(control.height96)}
+                                            : SIZE{Scale(picture.size.cx), Scale(picture.size.cy)};
+        picture.shown = ScalePicture(picture.decoded.get(), picture.size, picture.shownSize);
+    }
+    ApplyFonts(switcher_.Fonts());
+    SetWindowIcons();
+    // The controls too: a resized picture control would only paint the part it gained.
+    RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void TMain::SetWindowIcons() {
-    bigIcon_ = IconFromIcoFile(description_.icon, GetSystemMetrics(SM_CXICON));
-    smallIcon_ = IconFromIcoFile(description_.icon, GetSystemMetrics(SM_CXSMICON));
-    SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-    SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    // The window holds the new icons before the old ones go.
+    auto big = IconFromIcoFile(description_.icon, platform::SystemMetricAt(SM_CXICON, dpi_));
+    auto little = IconFromIcoFile(description_.icon, platform::SystemMetricAt(SM_CXSMICON, dpi_));
+    SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(little.get()));
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(little);
 }
 
 void TMain::Create() {
@@ -186,7 +222,10 @@ void TMain::SetStartCaption(const std::u16string& caption) { SetWindowTextW(Cont
 
 void TMain::SetEdit1Text(const std::u16string& text) { SetWindowTextW(Control(kEdit1Id), Wide(text)); }
 
-void TMain::ApplyFonts(const FontSpec& window, const FontSpec& label) {
+void TMain::ApplyFonts(const WindowFonts& fonts) {
+    const FontSpec window = fonts.Window(dpi_);
+    const FontSpec label = fonts.Label(dpi_);
+    // The controls take the new fonts before the old ones are deleted.
     auto newWindowFont = MakeFont(window);
     auto newLabelFont = MakeFont(label);
     for (int id : {kEdit1Id, kStartId, kStopId})
@@ -204,6 +243,7 @@ LRESULT CALLBACK TMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
         auto* self = static_cast<TMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         self->handle_ = window;
+        platform::EnableNonClientScaling(window);
     }
     auto* self = reinterpret_cast<TMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
@@ -231,6 +271,9 @@ LRESULT TMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SETFOCUS:
             if (lastFocus_) SetFocus(lastFocus_);
+            return 0;
+        case WM_DPICHANGED:
+            if (HIWORD(wParam) > 0) LayOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;
         case kFormActivateMessage:
             switcher_.FormActivate();
@@ -267,20 +310,12 @@ void TMain::OnActivate(WPARAM wParam) {
 void TMain::DrawPicture(const DRAWITEMSTRUCT& item) {
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(static_cast<int>(description_.backgroundColorIndex)));
     const auto found = pictures_.find(static_cast<int>(item.CtlID));
-    if (found == pictures_.end() || !found->second.bitmap) return;
+    if (found == pictures_.end() || !found->second.shown) return;
     const Picture& picture = found->second;
     const platform::UniqueMemoryDc source(CreateCompatibleDC(item.hDC));
     if (!source) return;
-    const HGDIOBJ previous = SelectObject(source.get(), picture.bitmap.get());
-    if (picture.stretch) {
-        SetStretchBltMode(item.hDC, HALFTONE);
-        SetBrushOrgEx(item.hDC, 0, 0, nullptr);
-        StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right - item.rcItem.left,
-                   item.rcItem.bottom - item.rcItem.top, source.get(), 0, 0, picture.size.cx, picture.size.cy,
-                   SRCCOPY);
-    } else {
-        BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, picture.size.cx, picture.size.cy, source.get(), 0, 0,
-               SRCCOPY);
-    }
+    const HGDIOBJ previous = SelectObject(source.get(), picture.shown.get());
+    BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, picture.shownSize.cx, picture.shownSize.cy, source.get(), 0, 0,
+           SRCCOPY);
     SelectObject(source.get(), previous);
 }

@@ -30,29 +30,36 @@ public:
     int ShowMessage(const std::u16string& text, const std::u16string& caption, uint32_t flags) override;
     void SetStartCaption(const std::u16string& caption) override;
     void SetEdit1Text(const std::u16string& text) override;
-    void ApplyFonts(const FontSpec& window, const FontSpec& label) override;
+    void ApplyFonts(const WindowFonts& fonts) override;
     void CloseWindow() override;
 
 private:
     struct Picture {
-        platform::UniqueGdiObject<HBITMAP> bitmap;
-        SIZE size{};
+        platform::UniqueGdiObject<HBITMAP> decoded;
+        SIZE size{};  // of the decoded picture
         bool stretch = false;
+        platform::UniqueGdiObject<HBITMAP> shown;  // at the size of the current layout
+        SIZE shownSize{};
     };
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateNativeWindow();
     void CreateControls();
+    // Lays the window out at a resolution: its size, every control, the pictures, the fonts and
+    // the icons, all from the description's values at 96. Used at creation and on WM_DPICHANGED,
+    // which gives the window's rectangle: then the window takes it, in one move.
+    void LayOut(int dpi, const RECT* suggested = nullptr);
     void SetWindowIcons();
     void OnActivate(WPARAM wParam);
     void DrawPicture(const DRAWITEMSTRUCT& item);
+    // The one place where a design value at 96 becomes one at the layout's resolution.
     int Scale(int value96) const { return MulDiv(value96, dpi_, 96); }
     HWND Control(int id) const { return GetDlgItem(handle_, id); }
 
     Application& application_;
     WindowDescription description_;
-    int dpi_;
+    int dpi_;  // of the current layout
     HWND handle_ = nullptr;
     std::map<int, Picture> pictures_;
     platform::UniqueGdiObject<HFONT> windowFont_;

@@ -10,7 +10,7 @@ find_package(JPEG REQUIRED)
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
-add_library(win32_platform STATIC platform/Win32Platform.cpp)
+add_library(win32_platform STATIC platform/Win32Platform.cpp platform/Dpi.cpp)
 target_include_directories(win32_platform PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(win32_platform PRIVATE -Wall -Wextra -Werror)
 target_link_libraries(win32_platform PUBLIC gdi32 advapi32)
@@ -36,7 +36,7 @@ set_property(SOURCE resources/app.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/deutsch.eng ${CMAKE_CURRENT_SOURCE_DIR}/resources/englisch.eng
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/tmain.bin ${CMAKE_CURRENT_SOURCE_DIR}/resources/app.ico
   ${CMAKE_CURRENT_SOURCE_DIR}/resources/fonts/av.ttf ${CMAKE_CURRENT_SOURCE_DIR}/resources/fonts/stone.ttf
-  ${CMAKE_CURRENT_SOURCE_DIR}/resources/app-1031.manifest ${CMAKE_CURRENT_SOURCE_DIR}/resources/app-1033.manifest)
+  ${CMAKE_CURRENT_SOURCE_DIR}/resources/app.manifest)
 
 # The map editor's stand-in for the demo and the tests.
 add_subdirectory(tests/stand_in_editor)
@@ -51,6 +51,9 @@ add_test(NAME ImportsOnlySystemDlls
 
 if(NOT SWITCHER_SKIP_TESTS)
   add_subdirectory(tests/e2e)
+else()
+  # The other build's Windows tests reach into this build's tool with this build's probe.
+  add_subdirectory(tests/e2e/probe)
 endif()
 
 # Two clones of this commit, in other folders, build the release to the same bytes. Slow (it builds

@@ -9,17 +9,28 @@ int PointsToHeight(int points, int logicalPixelsY) {
     return -static_cast<int>(rounded);
 }
 
-void WindowFonts::SetWindowFamily(const std::u16string& family) { window_.family = family.substr(0, 31); }
-void WindowFonts::SetWindowSize(int points) { window_.height = PointsToHeight(points, dpi_); }
+int ScaleFrom96(int value96, int dpi) {
+    const long long scaled = static_cast<long long>(value96) * dpi;
+    return static_cast<int>((scaled + (scaled >= 0 ? 48 : -48)) / 96);
+}
 
-FontSpec& WindowFonts::OwnLabel() {
+FontSpec WindowFonts::At(const Chosen& chosen, int dpi) {
+    FontSpec font = chosen.font;
+    font.height = chosen.points ? PointsToHeight(chosen.points, dpi) : ScaleFrom96(chosen.font.height, dpi);
+    return font;
+}
+
+void WindowFonts::SetWindowFamily(const std::u16string& family) { window_.font.family = family.substr(0, 31); }
+void WindowFonts::SetWindowSize(int points) { window_.points = points; }
+
+WindowFonts::Chosen& WindowFonts::OwnLabel() {
     if (!label_) label_ = window_;
     return *label_;
 }
 
-void WindowFonts::SetLabelFamily(const std::u16string& family) { OwnLabel().family = family.substr(0, 31); }
-void WindowFonts::SetLabelColor(uint32_t color) { OwnLabel().color = color; }
-void WindowFonts::SetLabelSize(int points) { OwnLabel().height = PointsToHeight(points, dpi_); }
+void WindowFonts::SetLabelFamily(const std::u16string& family) { OwnLabel().font.family = family.substr(0, 31); }
+void WindowFonts::SetLabelColor(uint32_t color) { OwnLabel().font.color = color; }
+void WindowFonts::SetLabelSize(int points) { OwnLabel().points = points; }
 
 namespace {
 

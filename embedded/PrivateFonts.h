@@ -17,12 +17,17 @@ struct FontSpec {
 
 // -(points * dpi / 72), halves rounded away from zero.
 int PointsToHeight(int points, int logicalPixelsY);
+// A design value at 96 pixels per inch at another resolution, rounded as MulDiv rounds: halves
+// away from zero.
+int ScaleFrom96(int value96, int dpi);
 
-// The window's font and the label's. The label follows the window's font until one of its own
+// The window's font and the label's, as chosen once at start-up; the window makes them at
+// whatever resolution it is laid out at. The label follows the window's font until one of its own
 // attributes is set; from then on it keeps its own copy.
 class WindowFonts {
 public:
-    WindowFonts(FontSpec designed, int logicalPixelsY) : window_(std::move(designed)), dpi_(logicalPixelsY) {}
+    // designed: the window description's font, its height at 96 pixels per inch.
+    explicit WindowFonts(FontSpec designed) : window_{std::move(designed)} {}
 
     void SetWindowFamily(const std::u16string& family);
     void SetWindowSize(int points);
@@ -30,16 +35,22 @@ public:
     void SetLabelColor(uint32_t color);
     void SetLabelSize(int points);
 
-    const FontSpec& Window() const { return window_; }
-    const FontSpec& Label() const { return label_ ? *label_ : window_; }
+    // The fonts at a resolution: a size set in points gives its height there, the designed
+    // height is scaled from 96.
+    FontSpec Window(int dpi) const { return At(window_, dpi); }
+    FontSpec Label(int dpi) const { return At(label_ ? *label_ : window_, dpi); }
     bool LabelFollowsWindow() const { return !label_; }
 
 private:
-    FontSpec& OwnLabel();
+    struct Chosen {
+        FontSpec font;  // height: the designed one, at 96
+        int points = 0;  // 0 until a size is set
+    };
+    static FontSpec At(const Chosen& chosen, int dpi);
+    Chosen& OwnLabel();
 
-    FontSpec window_;
-    std::optional<FontSpec> label_;
-    int dpi_;
+    Chosen window_;
+    std::optional<Chosen> label_;
 };
 
 inline constexpr char16_t kFallbackFamily[] = u"Calibri";

@@ -32,7 +32,7 @@ public:
     String LowerCase(const String& text) override;
     String FullPathName(const String& path) override;
     String ErrorText(uint32_t code) override;
-    // Read once: the window's layout and its fonts must agree on one resolution for the whole run.
+    // Read once: the first layout's resolution where the system cannot tell monitors apart.
     int LogicalPixelsY() override;
 
     std::unique_ptr<RegistryKey> OpenLocalMachineKey(const String& path, uint32_t access) override;

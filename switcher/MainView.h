@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-struct FontSpec;
+class WindowFonts;
 
 class MainView {
 public:
@@ -12,6 +12,8 @@ public:
     virtual int ShowMessage(const std::u16string& text, const std::u16string& caption, uint32_t flags) = 0;
     virtual void SetStartCaption(const std::u16string& caption) = 0;
     virtual void SetEdit1Text(const std::u16string& text) = 0;
-    virtual void ApplyFonts(const FontSpec& window, const FontSpec& label) = 0;
+    // The start-up's choice of fonts; the window makes them at its resolution, now and after
+    // every change of resolution.
+    virtual void ApplyFonts(const WindowFonts& fonts) = 0;
     virtual void CloseWindow() = 0;
 };

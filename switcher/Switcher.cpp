@@ -21,7 +21,7 @@ constexpr char16_t kMapEditorImage[] = u"av_mapper.exe";
 std::u16string FolderOf(const std::u16string& path) { return path.substr(0, platform::NameStart(path)); }
 
 Switcher::Switcher(platform::Platform& platform, MainView& view, const FontSpec& designedFont)
-    : platform_(platform), view_(view), fonts_(designedFont, platform.LogicalPixelsY()) {}
+    : platform_(platform), view_(view), fonts_(designedFont) {}
 
 void Switcher::FormCreate() {
     ProgPath = FolderOf(platform_.ModuleFileName());
@@ -54,10 +54,10 @@ void Switcher::ChooseFonts() {
         RegisterPrivateFonts(platform_, fonts_);
     } catch (...) {
         // The choice made before a missing item still shows.
-        view_.ApplyFonts(fonts_.Window(), fonts_.Label());
+        view_.ApplyFonts(fonts_);
         throw;
     }
-    view_.ApplyFonts(fonts_.Window(), fonts_.Label());
+    view_.ApplyFonts(fonts_);
 }
 
 void Switcher::DetectLanguage() {

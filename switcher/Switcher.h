@@ -11,6 +11,7 @@
 
 class Switcher {
 public:
+    // designedFont: the window description's font, its height at 96 pixels per inch.
     Switcher(platform::Platform& platform, MainView& view, const FontSpec& designedFont);
 
     // Start-up sequence, run while the window is constructed. Throws ToolkitError for the shell's

@@ -342,6 +342,7 @@ void ToolCase::TearDown() {
   StopEditors();
   if (probeHook_) UnhookWindowsHookEx(probeHook_);
   if (probeModule_) FreeLibrary(probeModule_);
+  EndProbeHost();
   if (probeMapping_) CloseHandle(probeMapping_);
   RestoreRegistry();
   for (auto it = savedEnvironment_.rbegin(); it != savedEnvironment_.rend(); ++it)
@@ -649,9 +650,6 @@ std::optional<MessageBoxView> ToolCase::WaitForMessageBox(const Where& where, co
   view.owner = GetWindow(box, GW_OWNER);
   view.caption = TextOf(box);
   view.text = TextOf(GetDlgItem(box, 0xFFFF));
-  // The icon can only be read by the probe, inside a process of the same architecture; a 32-bit
-  // tool's boxes come from the same code, so their icons are checked in this build's run.
-  if (IsWow64Tool()) return view;
   // The icon's control id differs between Windows (0x14) and Wine; its style does not.
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (ClassOf(child) == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
@@ -671,9 +669,7 @@ void ToolCase::ExpectMessageBox(const Where& where, const std::optional<MessageB
   const ::testing::ScopedTrace trace(where.file, where.line, "message box");
   EXPECT_EQ(box->caption, caption);
   EXPECT_EQ(box->text, text);
-  if (!IsWow64Tool()) {
-    EXPECT_EQ(box->icon, icon) << "icon kind (1 error, 2 warning, 3 information, 4 question, 5 other)";
-  }
+  EXPECT_EQ(box->icon, icon) << "icon kind (1 error, 2 warning, 3 information, 4 question, 5 other)";
 }
 
 void ToolCase::ExpectNoMessageBox(const Where& where, const char* when) {
@@ -803,40 +799,86 @@ bool ToolCase::WaitForFocus(const Where& where, HWND expected, const char* what)
 
 // ---------------------------------------------------------------- fixture: the probe
 
-std::optional<probe::Reply> ToolCase::Probe(const Where& where, HWND target, probe::Request request) {
-  const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+bool ToolCase::HookWithProbe(const Where& where, DWORD thread) {
+  if (probeHook_ && probeThread_ == thread) return true;
   if (!probeModule_) probeModule_ = LoadLibraryW(ProbeDll().c_str());
   if (!probeModule_) {
     ADD_FAILURE_AT(where.file, where.line) << "cannot load " << Narrow(ProbeDll()) << ", error " << GetLastError();
-    return std::nullopt;
+    return false;
   }
-  if (!probeHook_ || probeThread_ != thread) {
-    if (probeHook_) UnhookWindowsHookEx(probeHook_);
-    auto* procedure =
-        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probeModule_, probe::kHookProcExport)));
-    probeHook_ = SetWindowsHookExW(WH_CALLWNDPROC, procedure, probeModule_, thread);
-    probeThread_ = thread;
-    if (!probeHook_) {
-      ADD_FAILURE_AT(where.file, where.line) << "cannot hook the tool's thread, error " << GetLastError();
-      return std::nullopt;
-    }
+  if (probeHook_) UnhookWindowsHookEx(probeHook_);
+  auto* procedure =
+      reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probeModule_, probe::kHookProcExport)));
+  probeHook_ = SetWindowsHookExW(WH_CALLWNDPROC, procedure, probeModule_, thread);
+  probeThread_ = thread;
+  if (!probeHook_) {
+    ADD_FAILURE_AT(where.file, where.line) << "cannot hook the tool's thread, error " << GetLastError();
+    return false;
   }
+  return true;
+}
+
+bool ToolCase::HookWithProbeHost(const Where& where, DWORD thread) {
+  if (probeHost_.hProcess && probeThread_ == thread && WaitForSingleObject(probeHost_.hProcess, 0) == WAIT_TIMEOUT)
+    return true;
+  EndProbeHost();
+  const std::wstring host = WindowsPath(E2E_PROBE_HOST_32);
+  const std::wstring eventName = L"Local\\AVSpracheE2EProbeHost-" + std::to_wstring(GetCurrentProcessId());
+  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, eventName.c_str());
+  std::wstring commandLine = L"\"" + host + L"\" " + std::to_wstring(thread) + L" " + eventName;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!ready || !CreateProcessW(host.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                                nullptr, &startup, &probeHost_)) {
+    ADD_FAILURE_AT(where.file, where.line) << "cannot start " << Narrow(host) << " (scripts/build win32 makes it), error "
+                                           << GetLastError();
+    if (ready) CloseHandle(ready);
+    return false;
+  }
+  probeThread_ = thread;
+  const HANDLE waits[] = {ready, probeHost_.hProcess};
+  const DWORD waited = WaitForMultipleObjects(2, waits, FALSE, kAppearTimeoutMs);
+  CloseHandle(ready);
+  if (waited == WAIT_OBJECT_0) return true;
+  DWORD status = 0;
+  GetExitCodeProcess(probeHost_.hProcess, &status);
+  ADD_FAILURE_AT(where.file, where.line) << Narrow(host) << " did not hook the tool's thread (status " << status << ")";
+  EndProbeHost();
+  return false;
+}
+
+void ToolCase::EndProbeHost() {
+  if (!probeHost_.hProcess) return;
+  TerminateProcess(probeHost_.hProcess, 0);
+  WaitForSingleObject(probeHost_.hProcess, 5000);
+  CloseHandle(probeHost_.hThread);
+  CloseHandle(probeHost_.hProcess);
+  probeHost_ = {};
+}
+
+std::optional<probe::Reply> ToolCase::Probe(const Where& where, HWND target, probe::Request request,
+                                            const probe::Arguments& arguments) {
+  const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+  if (!(IsWow64Tool() ? HookWithProbeHost(where, thread) : HookWithProbe(where, thread))) return std::nullopt;
   if (!probeMapping_) {
     WCHAR name[64];
     probe::MappingName(GetCurrentProcessId(), name);
-    probeMapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(probe::Reply), name);
+    probeMapping_ =
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(probe::Exchange), name);
   }
-  auto* shared = static_cast<probe::Reply*>(MapViewOfFile(probeMapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(probe::Reply)));
+  auto* shared =
+      static_cast<probe::Exchange*>(MapViewOfFile(probeMapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(probe::Exchange)));
   if (!shared) {
     ADD_FAILURE_AT(where.file, where.line) << "cannot map the probe's reply, error " << GetLastError();
     return std::nullopt;
   }
-  std::memset(shared, 0, sizeof *shared);
+  shared->arguments = arguments;
+  std::memset(&shared->reply, 0, sizeof shared->reply);
   static const UINT message = RegisterWindowMessageW(probe::kMessageName);
   DWORD_PTR result = 0;
   SendMessageTimeoutW(target, message, static_cast<WPARAM>(request), GetCurrentProcessId(), SMTO_NORMAL,
                       kAppearTimeoutMs, &result);
-  const probe::Reply reply = *shared;
+  const probe::Reply reply = shared->reply;
   UnmapViewOfFile(shared);
   if (!reply.answered) {
     ADD_FAILURE_AT(where.file, where.line) << "the probe in the tool's process did not answer for " << Describe(target);

@@ -161,7 +161,9 @@ class ToolCase : public ::testing::Test {
   bool WaitForFocus(const Where& where, HWND expected, const char* what);
 
   // ---- inside the tool's process
-  std::optional<probe::Reply> Probe(const Where& where, HWND target, probe::Request request);
+  // The probe of the tool's architecture; a 32-bit tool is hooked by the 32-bit build's host.
+  std::optional<probe::Reply> Probe(const Where& where, HWND target, probe::Request request,
+                                    const probe::Arguments& arguments = {});
 
   // Polls `done` until it holds or the time is up, pumping this thread's messages meanwhile.
   template <typename Done>
@@ -198,6 +200,11 @@ class ToolCase : public ::testing::Test {
   HHOOK probeHook_ = nullptr;
   DWORD probeThread_ = 0;
   HANDLE probeMapping_ = nullptr;
+  PROCESS_INFORMATION probeHost_{};
+
+  bool HookWithProbe(const Where& where, DWORD thread);
+  bool HookWithProbeHost(const Where& where, DWORD thread);
+  void EndProbeHost();
 };
 
 }  // namespace e2e

@@ -135,8 +135,8 @@ std::optional<std::vector<Image>> TextPictures(ToolCase& c, HWND main) {
   return pictures;
 }
 
-// The fonts can only be read inside a process of the same architecture, so another build's
-// texts are checked against this build's, pixel for pixel: the same faces draw the same pixels.
+// Beyond the fonts that the probe reads, another build's texts are checked against this build's,
+// pixel for pixel: the same faces draw the same pixels.
 TEST_P(FontsAtResolution, TextsDrawnAsByThisBuild) {
   const DWORD dpi = GetParam().dpi;
   SetLogPixels(dpi);

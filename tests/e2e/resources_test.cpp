@@ -1,5 +1,6 @@
 // The data items that the built executable carries, read the way the system's loader sees them.
 #include <algorithm>
+#include <iterator>
 #include <map>
 
 #include "Harness.h"
@@ -80,12 +81,13 @@ class ResourceTable : public ::testing::Test {
 
 constexpr WORD kGerman = 1031;
 constexpr WORD kEnglishUs = 1033;
+constexpr WORD kNeutral = 0;
 
 TEST_F(ResourceTable, HoldsExactlyTheItemsOfTheTool) {
   std::vector<Item> expected = {
       {L"RT_RCDATA", L"DEUTSCH", kGerman}, {L"RT_RCDATA", L"ENGLISCH", kGerman}, {L"AV", L"TTF", kGerman},
       {L"STONE", L"TTF", kGerman},         {L"#10", L"TMAIN", 0},              {L"#14", L"MAINICON", kEnglishUs},
-      {L"#24", L"#1", kGerman},            {L"#24", L"#1", kEnglishUs},        {L"#16", L"#1", kEnglishUs},
+      {L"#24", L"#1", kNeutral},           {L"#16", L"#1", kEnglishUs},
   };
   for (int icon = 1; icon <= 5; ++icon) expected.push_back({L"#3", L"#" + std::to_wstring(icon), kEnglishUs});
   std::sort(expected.begin(), expected.end());
@@ -112,6 +114,56 @@ TEST_F(ResourceTable, IconImagesHaveTheirSizes) {
     SCOPED_TRACE(testing::Message() << "icon " << id);
     EXPECT_EQ(Data(MAKEINTRESOURCEW(3), MAKEINTRESOURCEW(id), kEnglishUs).size(), size);
   }
+}
+
+// The one manifest as the system's activation context reads it from the executable.
+TEST(Manifest, AsksForAdministratorAndDeclaresPerMonitorAwareness) {
+  const std::wstring exe = ToolExe();
+  ACTCTXW request{};
+  request.cbSize = sizeof request;
+  request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+  request.lpSource = exe.c_str();
+  request.lpResourceName = MAKEINTRESOURCEW(1);
+  SetLastError(0xdeadbeef);
+  HANDLE context = CreateActCtxW(&request);
+  ASSERT_NE(context, INVALID_HANDLE_VALUE) << "no manifest 1 in " << Narrow(exe) << ", error " << GetLastError();
+
+  ACTIVATION_CONTEXT_RUN_LEVEL_INFORMATION level{};
+  SIZE_T size = 0;
+  ASSERT_TRUE(QueryActCtxW(0, context, nullptr, RunlevelInformationInActivationContext, &level, sizeof level, &size))
+      << GetLastError();
+  EXPECT_EQ(level.RunLevel, ACTCTX_RUN_LEVEL_REQUIRE_ADMIN);
+  EXPECT_EQ(level.UiAccess, 0u);
+
+  // Each element counts only in its own namespace.
+  const struct {
+    const wchar_t* ns;
+    const wchar_t* name;
+    const wchar_t* value;
+  } settings[] = {
+      {L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware", L"true/pm"},
+      {L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness", L"PerMonitorV2, PerMonitor"},
+  };
+  for (const auto& setting : settings) {
+    SCOPED_TRACE(Narrow(setting.name));
+    wchar_t value[64];
+    std::fill(std::begin(value), std::end(value), L'#');
+    SIZE_T written = 0;
+    SetLastError(0xdeadbeef);
+    EXPECT_TRUE(QueryActCtxSettingsW(0, context, setting.ns, setting.name, value, std::size(value), &written))
+        << GetLastError();
+    EXPECT_STREQ(value, setting.value);
+  }
+
+  // The Common-Controls 6 dependency is what redirects comctl32.dll to that version.
+  ULONG_PTR cookie = 0;
+  ASSERT_TRUE(ActivateActCtx(context, &cookie)) << GetLastError();
+  ACTCTX_SECTION_KEYED_DATA found{};
+  found.cbSize = sizeof found;
+  EXPECT_TRUE(FindActCtxSectionStringW(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, L"comctl32.dll", &found))
+      << "comctl32.dll is not redirected: no Common-Controls dependency, error " << GetLastError();
+  DeactivateActCtx(0, cookie);
+  ReleaseActCtx(context);
 }
 
 }  // namespace

@@ -45,8 +45,9 @@ public:
         edit1Texts.push_back(text);
         events.push_back("SetEdit1Text");
     }
-    void ApplyFonts(const FontSpec& window, const FontSpec& label) override {
-        fonts.push_back({window, label});
+    // Made at the resolution the window would lay them out at.
+    void ApplyFonts(const WindowFonts& chosen) override {
+        fonts.push_back({chosen.Window(dpi), chosen.Label(dpi)});
         events.push_back("ApplyFonts");
     }
     void CloseWindow() override { events.push_back("CloseWindow"); }
@@ -56,6 +57,7 @@ public:
     std::vector<std::u16string> edit1Texts;
     std::vector<Fonts> fonts;
     std::vector<std::string> events;  // every call, in order
+    int dpi = 96;
 };
 
 // The installation every switcher test starts from. Named apart from the production constants:

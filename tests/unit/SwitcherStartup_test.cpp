@@ -236,7 +236,7 @@ class FontChoice : public SwitcherTest, public testing::WithParamInterface<FontC
 TEST_P(FontChoice, FollowsTheRegistrations) {
     const FontCase& c = GetParam();
     fake.fontResults = {c.windowResult, c.labelResult};
-    fake.logicalPixelsY = c.dpi;
+    view.dpi = c.dpi;
 
     Started();
 

@@ -73,17 +73,73 @@ void DescribeFont(HWND control, probe::Reply& reply) {
   ReleaseDC(control, dc);
 }
 
+// Wine's GetGuiResources is a stub. Its GDI keeps every object of the process in the table that
+// the PEB points to, entries of 24 bytes in either architecture, type 0 marking a free one.
+LONG CountWineGdiObjects() {
+  struct Entry {
+    UINT64 object;
+    ULONG owner;
+    USHORT unique;
+    UCHAR type;
+    UCHAR flags;
+    UINT64 userPointer;
+  };
+  static_assert(sizeof(Entry) == 24);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Warray-bounds"  // GCC takes the segment read for an array of none
+  const auto* teb = reinterpret_cast<const BYTE*>(NtCurrentTeb());
+#pragma GCC diagnostic pop
+  UINT64 tableAddress = 0;
+  if constexpr (sizeof(void*) == 8) {
+    const BYTE* peb = *reinterpret_cast<const BYTE* const*>(teb + 0x60);  // TEB.ProcessEnvironmentBlock
+    tableAddress = *reinterpret_cast<const UINT64*>(peb + 0xF8);          // PEB.GdiSharedHandleTable
+  } else {
+    // A 32-bit process of a 64-bit Wine: TEB.GdiBatchCount holds the 64-bit TEB, whose PEB holds
+    // the table; otherwise the 32-bit PEB does.
+    const ULONG teb64 = *reinterpret_cast<const ULONG*>(teb + 0xF70);
+    if (teb64) {
+      const UINT64 peb64 = *reinterpret_cast<const UINT64*>(static_cast<UINT_PTR>(teb64) + 0x60);
+      tableAddress = *reinterpret_cast<const UINT64*>(static_cast<UINT_PTR>(peb64) + 0xF8);
+    } else {
+      const BYTE* peb = *reinterpret_cast<const BYTE* const*>(teb + 0x30);
+      tableAddress = reinterpret_cast<UINT_PTR>(*reinterpret_cast<const void* const*>(peb + 0x94));
+    }
+  }
+  const auto* table = reinterpret_cast<const Entry*>(static_cast<UINT_PTR>(tableAddress));
+  if (!table) return -1;
+  LONG count = 0;
+  for (size_t i = 0; i < 0x10000; ++i)
+    if (table[i].type) ++count;
+  return count;
+}
+
+LONG GdiObjects() {
+  SetLastError(0xdeadbeef);
+  const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  if (count == 0 && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) return CountWineGdiObjects();
+  return static_cast<LONG>(count);
+}
+
+void ChangeDpi(HWND target, const probe::Arguments& arguments) {
+  RECT suggested = arguments.suggested;  // in this process, where the window procedure reads it
+  SendMessageW(target, WM_DPICHANGED, MAKEWPARAM(arguments.dpi, arguments.dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
 void Answer(HWND target, probe::Request request, DWORD testProcessId) {
   WCHAR name[64];
   probe::MappingName(testProcessId, name);
   HANDLE mapping = OpenFileMappingW(FILE_MAP_WRITE, FALSE, name);
   if (!mapping) return;
-  if (auto* reply = static_cast<probe::Reply*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(probe::Reply)))) {
-    std::memset(reply, 0, sizeof *reply);
-    if (request == probe::Request::Font) DescribeFont(target, *reply);
-    if (request == probe::Request::Icon) reply->icon = IdentifyIcon(target);
-    reply->answered = 1;
-    UnmapViewOfFile(reply);
+  if (auto* exchange =
+          static_cast<probe::Exchange*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(probe::Exchange)))) {
+    probe::Reply& reply = exchange->reply;
+    std::memset(&reply, 0, sizeof reply);
+    if (request == probe::Request::Font) DescribeFont(target, reply);
+    if (request == probe::Request::Icon) reply.icon = IdentifyIcon(target);
+    if (request == probe::Request::ChangeDpi) ChangeDpi(target, exchange->arguments);
+    if (request == probe::Request::GdiObjects) reply.gdiObjects = GdiObjects();
+    reply.answered = 1;
+    UnmapViewOfFile(exchange);
   }
   CloseHandle(mapping);
 }
