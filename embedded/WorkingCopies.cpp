@@ -55,8 +55,8 @@ void CheckExistingCopy(platform::Platform& platform, const std::u16string& path)
 
 // Written under a new name and renamed into place, so that a link of the copy's name, even one the
 // system does not show as such, is replaced and never written through. Returns the identity of
-// the installed file, read through the handle that wrote it, after the rename (which on FAT moves
-// the index with the directory entry); nothing when it cannot be read, and then the copy stays.
+// the installed file, read through the handle that wrote it; nothing when it cannot be read, and
+// then the copy stays.
 std::optional<platform::FileIdentity> WriteWorkingCopy(platform::Platform& platform, const std::u16string& itemName,
                                                        const std::u16string& path) {
     const auto item = platform.FindItem(kLanguageItemType, itemName);
@@ -72,8 +72,13 @@ std::optional<platform::FileIdentity> WriteWorkingCopy(platform::Platform& platf
     if (!temporary) ThrowCannotCreate(platform, path, error);
     if (!platform::WriteAll(temporary->File(), item->data(), static_cast<uint32_t>(item->size())))
         throw ToolkitError(texts::kStreamWriteError);
+    const auto written = temporary->File().Identity();
     if (!temporary->Install(path, &error)) ThrowCannotCreate(platform, path, error);
-    return temporary->File().Identity();
+    // The index is read again after the rename, since FAT numbers a file by its directory entry;
+    // the volume from before it, since Wine no longer reports it for a handle whose file was renamed.
+    const auto installed = temporary->File().Identity();
+    if (!written || !installed) return std::nullopt;
+    return platform::FileIdentity{written->volumeSerial, installed->fileIndex};
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ public:
 
     std::optional<platform::FileIdentity> Identity() override {
         if (faults_.failIdentity) return std::nullopt;
-        return platform::FileIdentity{node_->volumeSerial, node_->fileIndex};
+        return platform::FileIdentity{node_->renames == renamesAtOpen_ ? node_->volumeSerial : 0, node_->fileIndex};
     }
 
     bool MarkForDeletion() override {
@@ -156,6 +156,7 @@ private:
     uint32_t pos_ = 0;
     uint32_t access_ = 0;
     bool sharesDelete_ = true;
+    int renamesAtOpen_ = node_->renames;
     bool deletePending_ = false;
     Eraser erase_;
 };
@@ -484,6 +485,7 @@ bool FakePlatform::MoveReplacing(const platform::String& from, const platform::S
         nodes_.erase(target);
     }
     const auto node = source->second;
+    ++node->renames;
     nodes_.erase(source);
     nodes_[toName] = node;
     return true;

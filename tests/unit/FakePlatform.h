@@ -56,6 +56,7 @@ struct Node {
     // by renames and shared by hard links.
     uint32_t volumeSerial = 0x5EED0013u;
     uint64_t fileIndex = NextFileIndex();
+    int renames = 0;  // a handle opened before a rename reports volume serial 0, as under Wine
 };
 
 // How the handles of a file behave. Offsets are file offsets.
