@@ -15,8 +15,10 @@ constexpr uint32_t kLinkRefusedError = kErrorCantAccessFile;
 struct Copy {
     const char16_t* item;
     const char16_t* name;
+    std::optional<platform::FileIdentity> WrittenCopies::*written;
 };
-constexpr Copy kCopies[] = {{kGermanItem, kGermanCopyName}, {kEnglishItem, kEnglishCopyName}};
+constexpr Copy kCopies[] = {{kGermanItem, kGermanCopyName, &WrittenCopies::german},
+                            {kEnglishItem, kEnglishCopyName, &WrittenCopies::english}};
 
 [[noreturn]] void ThrowCannotCreate(platform::Platform& platform, const std::u16string& path,
                                     uint32_t error) {
@@ -52,12 +54,13 @@ void CheckExistingCopy(platform::Platform& platform, const std::u16string& path)
 }
 
 // Written under a new name and renamed into place, so that a link of the copy's name, even one the
-// system does not show as such, is replaced and never written through.
-void WriteWorkingCopy(platform::Platform& platform, const std::u16string& itemName, const std::u16string& path) {
+// system does not show as such, is replaced and never written through. Returns the identity of
+// the installed file, read through the handle that wrote it; nothing when it cannot be read, and
+// then the copy stays.
+std::optional<platform::FileIdentity> WriteWorkingCopy(platform::Platform& platform, const std::u16string& itemName,
+                                                       const std::u16string& path) {
     const auto item = platform.FindItem(kLanguageItemType, itemName);
     if (!item) throw ToolkitError(FillTemplate(texts::kItemNotFound, {itemName}));
-    const OwnBytes ours[] = {*item};
-    RemoveLeftovers(platform, path, ours);
 
     uint32_t error = 0;
     const uint32_t existing = platform.FileAttributes(path, &error);
@@ -69,28 +72,27 @@ void WriteWorkingCopy(platform::Platform& platform, const std::u16string& itemNa
     if (!temporary) ThrowCannotCreate(platform, path, error);
     if (!platform::WriteAll(temporary->File(), item->data(), static_cast<uint32_t>(item->size())))
         throw ToolkitError(texts::kStreamWriteError);
+    const auto written = temporary->File().Identity();
     if (!temporary->Install(path, &error)) ThrowCannotCreate(platform, path, error);
+    // The index is read again after the rename, since FAT numbers a file by its directory entry;
+    // the volume from before it, since Wine no longer reports it for a handle whose file was renamed.
+    const auto installed = temporary->File().Identity();
+    if (!written || !installed) return std::nullopt;
+    return platform::FileIdentity{written->volumeSerial, installed->fileIndex};
 }
 
 }  // namespace
 
-void WriteWorkingCopies(platform::Platform& platform, const std::u16string& folder) {
-    for (const Copy& copy : kCopies) WriteWorkingCopy(platform, copy.item, folder + copy.name);
+void WriteWorkingCopies(platform::Platform& platform, const std::u16string& folder, WrittenCopies& written) {
+    for (const Copy& copy : kCopies) written.*copy.written = WriteWorkingCopy(platform, copy.item, folder + copy.name);
 }
 
-void DeleteWorkingCopies(platform::Platform& platform, const std::u16string& folder) {
+void DeleteWorkingCopies(platform::Platform& platform, const std::u16string& folder, const WrittenCopies& written) {
     for (const Copy& copy : kCopies) {
-        // Without the item nothing shows the file is ours.
-        if (const auto item = platform.FindItem(kLanguageItemType, copy.item)) {
-            const OwnBytes ours[] = {*item};
-            RemoveIfOurs(platform, folder + copy.name, ours);
-        }
+        const auto& made = written.*copy.written;
+        if (!made) continue;
+        // Without the item nothing shows the file still holds what was written.
+        if (const auto item = platform.FindItem(kLanguageItemType, copy.item))
+            RemoveIfMadeByThisRun(platform, folder + copy.name, *made, *item);
     }
-}
-
-std::vector<OwnBytes> EmbeddedLanguageFiles(platform::Platform& platform) {
-    std::vector<OwnBytes> files;
-    for (const Copy& copy : kCopies)
-        if (const auto item = platform.FindItem(kLanguageItemType, copy.item)) files.push_back(*item);
-    return files;
 }

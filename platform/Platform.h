@@ -14,6 +14,14 @@ namespace platform {
 
 using String = std::u16string;
 
+// Which file a handle refers to, whatever name it was opened by: the serial number of its volume
+// and its index on that volume (GetFileInformationByHandle).
+struct FileIdentity {
+    uint32_t volumeSerial = 0;
+    uint64_t fileIndex = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
 // An open file handle. Closing happens in the destructor.
 class File {
 public:
@@ -31,6 +39,8 @@ public:
     // GetFileInformationByHandleEx(FileAttributeTagInfo): the reparse tag, 0 for none or when it
     // cannot be read.
     virtual uint32_t ReparseTag() = 0;
+    // GetFileInformationByHandle: which file the handle refers to; nothing when it cannot be read.
+    virtual std::optional<FileIdentity> Identity() = 0;
     // SetFileInformationByHandle(FileDispositionInfo): the file goes when the handle closes, under
     // whatever name it then has. Needs DELETE access.
     virtual bool MarkForDeletion() = 0;
@@ -130,9 +140,9 @@ public:
                                            uint32_t disposition, uint32_t flagsAndAttributes,
                                            uint32_t* error) = 0;
     // MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH.
+    // There is no deletion by name: a name can lead to a file other than the one checked, so files
+    // go only through the handle that checked them (File::MarkForDeletion).
     virtual bool MoveReplacing(const String& from, const String& to, uint32_t* error) = 0;
-    // DeleteFileW.
-    virtual bool RemoveFile(const String& path) = 0;
     // FindFirstFileW/FindNextFileW/FindClose: every match of a name or wildcard pattern, "." and
     // ".." left out; none when the search fails.
     virtual std::vector<FoundEntry> FindEntries(const String& pattern) = 0;

@@ -111,6 +111,13 @@ public:
         return (info.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? info.ReparseTag : 0;
     }
 
+    std::optional<FileIdentity> Identity() override {
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (!GetFileInformationByHandle(handle_.get(), &info)) return std::nullopt;
+        return FileIdentity{info.dwVolumeSerialNumber,
+                            (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+    }
+
     bool MarkForDeletion() override {
         FILE_DISPOSITION_INFO info{};
         info.DeleteFile = TRUE;
@@ -323,8 +330,6 @@ bool Win32Platform::MoveReplacing(const String& from, const String& to, uint32_t
     if (error) *error = code;
     return false;
 }
-
-bool Win32Platform::RemoveFile(const String& path) { return DeleteFileW(Wide(path)) != FALSE; }
 
 std::vector<FoundEntry> Win32Platform::FindEntries(const String& pattern) {
     std::vector<FoundEntry> entries;

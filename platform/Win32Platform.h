@@ -43,7 +43,6 @@ public:
     std::unique_ptr<File> OpenFile(const String& path, uint32_t access, uint32_t share, uint32_t disposition,
                                    uint32_t flagsAndAttributes, uint32_t* error) override;
     bool MoveReplacing(const String& from, const String& to, uint32_t* error) override;
-    bool RemoveFile(const String& path) override;
     std::vector<FoundEntry> FindEntries(const String& pattern) override;
 
     std::optional<std::span<const uint8_t>> FindItem(const String& type, const String& name) override;

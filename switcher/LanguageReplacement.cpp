@@ -69,6 +69,8 @@ bool ReplaceFileContents(platform::Platform& platform, const std::u16string& sou
     if (!CopyExpectedContents(*from, temporary->File(), expected)) return false;
     from.reset();
     // Where the system keeps no DACL or refuses to set it, the file gets the folder's inherited one.
-    if (security) temporary->File().SetSecurity(*security);
+    // One the new file has already is not set again: Wine maps a DACL it is given onto the Unix
+    // mode lossily (644 would come back 775), while a file left alone keeps its mode.
+    if (security && security != temporary->File().Security()) temporary->File().SetSecurity(*security);
     return temporary->Install(installed, &error);
 }

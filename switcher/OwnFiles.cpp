@@ -32,22 +32,18 @@ bool NameTaken(uint32_t error) {
     return error == kErrorFileExists || error == kErrorAlreadyExists || error == kErrorAccessDenied;
 }
 
-// Reads the whole file when it is no longer than the longest content it may match.
-bool HoldsOnlyOurBytes(platform::File& file, std::span<const OwnBytes> ours) {
-    size_t longest = 0;
-    for (const OwnBytes bytes : ours) longest = std::max(longest, bytes.size());
-    std::vector<uint8_t> content(longest + 1);
+// Reads at most one byte more than the expected content.
+bool HoldsExactly(platform::File& file, OwnBytes bytes) {
+    std::vector<uint8_t> content(bytes.size() + 1);
     size_t size = 0;
     for (;;) {
         uint32_t read = 0;
         if (!file.Read(content.data() + size, static_cast<uint32_t>(content.size() - size), &read)) return false;
         if (read == 0) break;
         size += read;
-        if (size > longest) return false;
+        if (size > bytes.size()) return false;
     }
-    return std::any_of(ours.begin(), ours.end(), [&](const OwnBytes bytes) {
-        return size <= bytes.size() && std::equal(content.begin(), content.begin() + size, bytes.begin());
-    });
+    return size == bytes.size() && std::equal(bytes.begin(), bytes.end(), content.begin());
 }
 
 }  // namespace
@@ -75,35 +71,14 @@ bool TemporaryFile::Install(const std::u16string& target, uint32_t* error) {
     return installed_;
 }
 
-bool RemoveIfOurs(platform::Platform& platform, const std::u16string& path, std::span<const OwnBytes> ours) {
+bool RemoveIfMadeByThisRun(platform::Platform& platform, const std::u16string& path,
+                           const platform::FileIdentity& made, OwnBytes bytes) {
     uint32_t error = 0;
-    // Without sharing nobody can change the bytes between the check and the deletion; a visible
-    // link is opened itself and then refused.
+    // Without sharing nobody can change the file between the check and the deletion. A link the
+    // system shows is opened itself; one it does not show leads to a file of another identity.
     const auto file = platform.OpenFile(path, kDelete | kGenericRead, 0, kOpenExisting,
                                         kFileAttributeNormal | kFileFlagOpenReparsePoint, &error);
-    if (!file) return false;
-    const uint32_t attributes = file->HandleAttributes();
-    if (attributes == kInvalidFileAttributes ||
-        platform::HasAnyAttribute(attributes, kFileAttributeDirectory | kFileAttributeReadonly))
-        return false;
-    if (platform::HasAnyAttribute(attributes, kFileAttributeReparsePoint)) {
-        const uint32_t tag = file->ReparseTag();
-        if (tag == 0 || platform::IsNameSurrogate(tag)) return false;
-    }
-    return HoldsOnlyOurBytes(*file, ours) && file->MarkForDeletion();
-}
-
-void RemoveLeftovers(platform::Platform& platform, const std::u16string& path, std::span<const OwnBytes> ours) {
-    const size_t nameStart = platform::NameStart(path);
-    const std::u16string folder = path.substr(0, nameStart);
-    // A pattern may also match short names; only a long name of the temporary form counts.
-    const std::u16string prefix = platform.LowerCase(path.substr(nameStart) + kTemporaryMarker);
-    const std::u16string ending = kTemporaryEnding;
-    for (const platform::FoundEntry& entry : platform.FindEntries(path + kTemporaryMarker + u"*" + kTemporaryEnding)) {
-        const std::u16string name = platform.LowerCase(entry.name);
-        if (platform::HasAnyAttribute(entry.attributes, kFileAttributeDirectory) || !name.starts_with(prefix) ||
-            !name.ends_with(ending))
-            continue;
-        RemoveIfOurs(platform, folder + entry.name, ours);
-    }
+    if (!file || file->Identity() != made) return false;
+    if (platform::HasAnyAttribute(file->HandleAttributes(), kFileAttributeReadonly)) return false;
+    return HoldsExactly(*file, bytes) && file->MarkForDeletion();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The files the tool makes in folders that are not its own (the game folder, the program folder):
 // a temporary name that is unique to the run and created new, and removal of nothing but a file
-// that holds the tool's own bytes, verified and deleted through one handle.
+// this run made, recognised by its identity and deleted through the handle that checked it.
+// Leftovers of killed runs are not removed: where links look like plain files (Unix links under
+// Wine), nothing can prove that a file this run did not make is the tool's.
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -42,10 +44,10 @@ private:
     bool installed_ = false;
 };
 
-// Deletes the file when it holds a prefix of one of the given contents and nothing else, and is no
-// folder, no read-only file and no name that leads elsewhere. The bytes are read through the handle
-// that then deletes, opened without sharing, so what was verified is what goes. True when deleted.
-bool RemoveIfOurs(platform::Platform& platform, const std::u16string& path, std::span<const OwnBytes> ours);
-
-// Deletes what killed runs left of TemporaryFile beside the path, where RemoveIfOurs allows it.
-void RemoveLeftovers(platform::Platform& platform, const std::u16string& path, std::span<const OwnBytes> ours);
+// Deletes the file at the path when the name still refers to the file of that identity, one this
+// run made, and it holds exactly the given bytes and is not read-only. Whatever else has taken the
+// name stays, and what a name leads to is never deleted unless it is that file. Checked and deleted
+// through one handle, opened without sharing and without following a link the system shows as one.
+// True when deleted.
+bool RemoveIfMadeByThisRun(platform::Platform& platform, const std::u16string& path,
+                           const platform::FileIdentity& made, OwnBytes bytes);

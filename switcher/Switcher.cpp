@@ -25,7 +25,7 @@ Switcher::Switcher(platform::Platform& platform, MainView& view, const FontSpec&
 
 void Switcher::FormCreate() {
     ProgPath = FolderOf(platform_.ModuleFileName());
-    WriteWorkingCopies(platform_, ProgPath);
+    WriteWorkingCopies(platform_, ProgPath, writtenCopies_);
     ZA = u"\n\r";
     ReadGameFolder();
     if (AVPath.empty()) EndWithError(texts::kNoInstallation);
@@ -112,12 +112,10 @@ void Switcher::StartClick() {
 }
 
 bool Switcher::Exchange(const std::u16string& source, const std::u16string& target) {
-    const std::vector<OwnBytes> ours = EmbeddedLanguageFiles(platform_);
-    RemoveLeftovers(platform_, target, ours);
     const auto expected = platform_.FindItem(kLanguageItemType, Aktionsnummer == 2 ? kEnglishItem : kGermanItem);
     return expected && ReplaceFileContents(platform_, source, target, *expected);
 }
 
 void Switcher::StopClick() { view_.CloseWindow(); }
 
-void Switcher::FormDestroy() { DeleteWorkingCopies(platform_, ProgPath); }
+void Switcher::FormDestroy() { DeleteWorkingCopies(platform_, ProgPath, writtenCopies_); }

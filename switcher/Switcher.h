@@ -5,6 +5,7 @@
 #include <string>
 
 #include "embedded/PrivateFonts.h"
+#include "embedded/WorkingCopies.h"
 #include "platform/Platform.h"
 #include "switcher/MainView.h"
 #include "switcher/Registry.h"
@@ -23,7 +24,7 @@ public:
     void StartClick();
     // Closes the window without a change.
     void StopClick();
-    // Tear-down: deletes the working copies.
+    // Tear-down: deletes the working copies that this run wrote.
     void FormDestroy();
 
     const WindowFonts& Fonts() const { return fonts_; }
@@ -42,13 +43,14 @@ private:
     void ReadGameFolder();
     void ChooseFonts();
     void DetectLanguage();
-    // Installs the working copy after removing what killed runs left beside the language file.
+    // Installs the embedded file of the offered language from its working copy.
     bool Exchange(const std::u16string& source, const std::u16string& target);
     [[noreturn]] void EndWithError(const std::u16string& text);
 
     platform::Platform& platform_;
     MainView& view_;
     WindowFonts fonts_;
+    WrittenCopies writtenCopies_;
 };
 
 // Folder part of a path: up to and including its last backslash or colon; empty without either.

@@ -548,6 +548,21 @@ void ToolCase::StartTool(const Where& where, const std::wstring& currentDir, int
     ADD_FAILURE_AT(where.file, where.line) << "starting " << Narrow(exe) << ", error " << GetLastError();
 }
 
+void ToolCase::StartToolSuspended(const Where& where) {
+  const std::wstring exe = ProgramFile(toolFileName_);
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                      programDir_.c_str(), &startup, &tool_))
+    ADD_FAILURE_AT(where.file, where.line) << "starting " << Narrow(exe) << " suspended, error " << GetLastError();
+}
+
+void ToolCase::ResumeTool(const Where& where) {
+  if (!tool_.hThread || ResumeThread(tool_.hThread) == static_cast<DWORD>(-1))
+    ADD_FAILURE_AT(where.file, where.line) << "could not resume the tool, error " << GetLastError();
+}
+
 bool ToolCase::ToolRunning() const {
   return tool_.hProcess && WaitForSingleObject(tool_.hProcess, 0) == WAIT_TIMEOUT;
 }

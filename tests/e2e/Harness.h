@@ -124,6 +124,10 @@ class ToolCase : public ::testing::Test {
   // ---- the tool's process
   // showCommand: the start-up information's show command, or none (-1).
   void StartTool(const Where& where, const std::wstring& currentDir = {}, int showCommand = -1);
+  // Starts the tool with its first thread held, so that a case can arrange what depends on the
+  // tool's process id before the tool does anything; ResumeTool lets it run.
+  void StartToolSuspended(const Where& where);
+  void ResumeTool(const Where& where);
   bool ToolRunning() const;
   DWORD ToolProcessId() const { return tool_.dwProcessId; }
   // Exit status, or nullopt (with a failure) when it does not end in time.

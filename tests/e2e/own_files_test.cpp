@@ -5,6 +5,7 @@
 #include <sddl.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "Harness.h"
 
@@ -90,20 +91,23 @@ TEST_P(PlayersEntries, StayAsTheyWere) {
 INSTANTIATE_TEST_SUITE_P(GameFolder, PlayersEntries, ::testing::Bool(),
                          [](const auto& info) { return std::string(info.param ? "Folders" : "Files"); });
 
-// ---- a killed run's leftover goes with the next switch; a file of its pattern with other bytes stays.
+// ---- what killed runs left stays, whatever it holds: nothing proves such a file is the tool's.
 
 using Leftovers = ToolCase;
 
-TEST_F(Leftovers, OursGoOthersStay) {
+TEST_F(Leftovers, StayWhateverTheyHold) {
   const Bytes& english = EnglishLanguageFile();
-  const std::wstring ours = GameFile(TemporaryName(1, 0));
-  const std::wstring others = GameFile(TemporaryName(1, 1));
-  ASSERT_TRUE(WriteBytes(ours, Bytes(english.begin(), english.begin() + 70000)));
+  const std::wstring prefix = GameFile(TemporaryName(1, 0));
+  const std::wstring whole = GameFile(TemporaryName(1, 1));
+  const std::wstring others = GameFile(TemporaryName(1, 2));
+  ASSERT_TRUE(WriteBytes(prefix, Bytes(english.begin(), english.begin() + 70000)));
+  ASSERT_TRUE(WriteBytes(whole, english));
   ASSERT_TRUE(WriteBytes(others, AsBytes("Datei des Spielers")));
 
   SwitchToEnglish(HERE, *this);
 
-  EXPECT_FALSE(IsFile(ours)) << "the leftover of a killed run is still there";
+  EXPECT_TRUE(ReadBytes(prefix) == Bytes(english.begin(), english.begin() + 70000));
+  EXPECT_TRUE(ReadBytes(whole) == english);
   EXPECT_EQ(ReadBytes(others), AsBytes("Datei des Spielers"));
 }
 
@@ -229,18 +233,66 @@ class UnixLinks : public ToolCase {
   }
 
   void TearDown() override {
-    for (const std::wstring& link : links_) {
-      const std::string name = UnixName(link);
-      if (!name.empty() && RunHostProgram(L"Z:\\bin\\rm -f \"" + Widened(name) + L"\"")) {
-        EXPECT_TRUE(WaitUntil(5000, [&] { return GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES; }))
-            << "could not remove the link " << name;
+    if (!links_.empty()) {
+      std::string script = "rm -f";
+      for (const std::wstring& link : links_) {
+        script += ' ';
+        script += HostName(link);
       }
+      RunHostScript(HERE, script);
+      for (const std::wstring& link : links_)
+        EXPECT_EQ(GetFileAttributesW(link.c_str()), INVALID_FILE_ATTRIBUTES) << "could not remove " << Narrow(link);
     }
     ToolCase::TearDown();
     if (!targetDir_.empty()) {
       for (const std::wstring& name : EntriesOf(targetDir_)) DeleteFileW((targetDir_ + L"\\" + name).c_str());
       RemoveDirectoryW(targetDir_.c_str());
     }
+  }
+
+  // The host's name of a Windows path whose folder exists, quoted for the shell.
+  static std::string HostName(const std::wstring& path) {
+    const size_t slash = path.rfind(L'\\');
+    std::string name = "'";
+    name += UnixName(path.substr(0, slash));
+    name += '/';
+    name += Narrow(path.substr(slash + 1));
+    name += '\'';
+    return name;
+  }
+
+  // Runs shell commands on the host and waits until they are done: the process handle of a host
+  // program tells nothing under Wine, so the script leaves a mark as its last step.
+  void RunHostScript(const Where& where, const std::string& commands) {
+    const std::wstring script = targetDir_ + L"\\skript-" + std::to_wstring(++scripts_) + L".sh";
+    const std::wstring mark = script + L".fertig";
+    ASSERT_TRUE(WriteBytes(script, AsBytes(commands + "\ntouch " + HostName(mark) + "\n")));
+    const bool done = RunHostProgram(L"Z:\\bin\\sh \"" + Widened(UnixName(script)) + L"\"") &&
+                      WaitUntil(10000, [&] { return IsFile(mark); });
+    DeleteFileW(script.c_str());
+    DeleteFileW(mark.c_str());
+    if (!done) ADD_FAILURE_AT(where.file, where.line) << "the host did not run: " << commands;
+  }
+
+  // Makes each link from the host's side, in place of whatever has its name.
+  void MakeLinks(const Where& where, const std::vector<std::pair<std::wstring, std::wstring>>& linksToTargets) {
+    std::string commands;
+    for (const auto& [link, target] : linksToTargets) {
+      commands += std::string("ln -sfn ") + HostName(target) + ' ' + HostName(link) + '\n';
+      links_.push_back(link);
+    }
+    RunHostScript(where, commands);
+  }
+
+  // The Unix mode of a file, as octal digits.
+  std::string HostMode(const Where& where, const std::wstring& path) {
+    const std::wstring out = targetDir_ + L"\\modus.txt";
+    RunHostScript(where, std::string("stat -c %a ") + HostName(path) + " > " + HostName(out));
+    const std::optional<Bytes> text = ReadBytes(out);
+    DeleteFileW(out.c_str());
+    std::string mode = text ? std::string(text->begin(), text->end()) : "(unreadable)";
+    while (!mode.empty() && (mode.back() == '\n' || mode.back() == '\r')) mode.pop_back();
+    return mode;
   }
 
   // A file outside the case folder that a link leads to.
@@ -263,6 +315,7 @@ class UnixLinks : public ToolCase {
 
   std::wstring targetDir_;
   std::vector<std::wstring> links_;
+  int scripts_ = 0;
 };
 
 TEST_F(UnixLinks, WorkingCopyNamesAreReplacedNotWrittenThrough) {
@@ -307,6 +360,191 @@ TEST_F(UnixLinks, TemporaryNamesLoseNothing) {
   for (size_t i = 1; i < targets.size(); ++i) EXPECT_EQ(ReadBytes(targets[i]), AsBytes("Spielstand"));
   for (const std::wstring& link : links_) EXPECT_TRUE(IsFile(link)) << "a link is gone";
 }
+
+// ---- every name the tool writes or deletes as a Unix link, planted before the start, after it
+// and while the result shows, leading to an outside file of each kind or to av_map.eng itself.
+// Whatever the switch does, no file but the tool's own changes or goes, and av_map.eng is whole.
+
+enum class Planted { BeforeStart, AfterStart, WhileResultShows };
+enum class LeadsTo { OtherBytes, PrefixOfEmbedded, WholeEmbedded, EmptyFile, LanguageFile };
+using LinkRow = std::tuple<Planted, LeadsTo, bool>;  // the last: the switch succeeds
+
+std::string RowName(const ::testing::TestParamInfo<LinkRow>& info) {
+  static const char* const planted[] = {"BeforeStart", "AfterStart", "WhileResultShows"};
+  static const char* const leadsTo[] = {"OtherBytes", "PrefixOfEmbedded", "WholeEmbedded", "EmptyFile",
+                                        "LanguageFile"};
+  return std::string(planted[static_cast<int>(std::get<0>(info.param))]) + "_" +
+         leadsTo[static_cast<int>(std::get<1>(info.param))] + (std::get<2>(info.param) ? "_Succeeds" : "_Fails");
+}
+
+class LinkedNames : public UnixLinks, public ::testing::WithParamInterface<LinkRow> {
+ protected:
+  struct Link {
+    std::wstring name;
+    const Bytes* language;  // the embedded file its name belongs to
+  };
+
+  // The tool's names for this process id and another one's: the working copies, the temporary
+  // names this run tries first and those a killed run of process 1 or 2 left.
+  std::vector<Link> Names(DWORD processId) const {
+    const Bytes* german = &GermanLanguageFile();
+    const Bytes* english = &EnglishLanguageFile();
+    const auto temporary = [](const wchar_t* file, DWORD id, int number) {
+      wchar_t name[80];
+      swprintf(name, 80, L"%ls.~avsprache-%lx-%d.tmp", file, static_cast<unsigned long>(id), number);
+      return std::wstring(name);
+    };
+    return {
+        {ProgramFile(kGermanCopy), german},
+        {ProgramFile(kEnglishCopy), english},
+        {ProgramFile(temporary(kGermanCopy, processId, 0)), german},
+        {ProgramFile(temporary(kEnglishCopy, processId, 0)), english},
+        {ProgramFile(temporary(kGermanCopy, 1, 0)), german},
+        {ProgramFile(temporary(kEnglishCopy, 1, 0)), english},
+        {GameFile(TemporaryName(processId, 0)), english},
+        {GameFile(TemporaryName(processId, 1)), german},
+        {GameFile(TemporaryName(1, 0)), german},
+        {GameFile(TemporaryName(2, 0)), english},
+    };
+  }
+
+  // Links each name to a new outside file of the row's kind, or to av_map.eng.
+  void Plant(const Where& where, const std::vector<Link>& names) {
+    const LeadsTo kind = std::get<1>(GetParam());
+    std::vector<std::pair<std::wstring, std::wstring>> links;
+    for (const Link& link : names) {
+      if (kind == LeadsTo::LanguageFile) {
+        links.emplace_back(link.name, GameFile(L"av_map.eng"));
+        continue;
+      }
+      Bytes bytes;
+      switch (kind) {
+        case LeadsTo::OtherBytes: bytes = AsBytes("Datei des Spielers " + std::to_string(targets_.size())); break;
+        case LeadsTo::PrefixOfEmbedded: bytes.assign(link.language->begin(), link.language->begin() + 70000); break;
+        case LeadsTo::WholeEmbedded: bytes = *link.language; break;
+        default: break;
+      }
+      const std::wstring target = Target(L"ziel-" + std::to_wstring(targets_.size()) + L".dat", bytes);
+      targets_.emplace_back(target, bytes);
+      links.emplace_back(link.name, target);
+    }
+    MakeLinks(where, links);
+  }
+
+  std::vector<std::pair<std::wstring, Bytes>> targets_;
+};
+
+TEST_P(LinkedNames, LoseNothingButTheToolsOwnFiles) {
+  const auto [planted, leadsTo, succeeds] = GetParam();
+  const Bytes toolBytes = ReadBytes(ProgramFile(L"AVSprache.exe")).value_or(Bytes{});
+  const Bytes editorBytes = ReadBytes(GameFile(L"AV_mapper.exe")).value_or(Bytes{});
+  ASSERT_FALSE(toolBytes.empty() || editorBytes.empty());
+
+  if (planted == Planted::BeforeStart) {
+    StartToolSuspended(HERE);
+    Plant(HERE, Names(ToolProcessId()));
+    ResumeTool(HERE);
+    ASSERT_TRUE(WaitForMainWindow(HERE));
+  } else {
+    ASSERT_TRUE(StartToMainWindow(HERE));
+  }
+  std::vector<Link> names = Names(ToolProcessId());
+  if (planted == Planted::AfterStart) {
+    // The switch reads ENGLISCH.ENG: leading to the whole English file it succeeds, to anything
+    // else (here the whole German file) it fails.
+    if (leadsTo == LeadsTo::WholeEmbedded && !succeeds) names[1].language = &GermanLanguageFile();
+    if (leadsTo != LeadsTo::WholeEmbedded && succeeds) names.erase(names.begin() + 1);
+    Plant(HERE, names);
+  } else if (!succeeds) {
+    // A working copy changed in place: the tool's own file, not installed and not deleted.
+    ASSERT_TRUE(WriteBytes(ProgramFile(kEnglishCopy), AsBytes("8 bytes!")));
+  }
+
+  Click(HERE, kStartId);
+  const auto box = WaitForMessageBox(HERE, succeeds ? "the success notice" : "the error box");
+  ASSERT_TRUE(box);
+  if (succeeds) {
+    ExpectMessageBox(HERE, box, L"Hinweis", kSetToEnglish, IconKind::Warning);
+  } else {
+    ExpectMessageBox(HERE, box, L"Fehler", kReplaceFailed, IconKind::Error);
+  }
+  if (planted == Planted::WhileResultShows) Plant(HERE, names);
+  PressOk(HERE, *box);
+  if (!succeeds) Click(HERE, kStopId);
+  EXPECT_EQ(WaitForExit(HERE), 0u);
+
+  for (const auto& [target, bytes] : targets_)
+    EXPECT_TRUE(ReadBytes(target) == bytes) << "changed or gone: " << Narrow(target);
+  EXPECT_TRUE(ReadBytes(GameFile(L"av_map.eng")) == (succeeds ? EnglishLanguageFile() : GermanLanguageFile()))
+      << "av_map.eng is not the whole " << (succeeds ? "new" : "old") << " file";
+  EXPECT_TRUE(ReadBytes(GameFile(L"AV_mapper.exe")) == editorBytes);
+  EXPECT_TRUE(ReadBytes(ProgramFile(L"AVSprache.exe")) == toolBytes);
+  // Every link still leads where it did; the tool made no other temporary file or left it.
+  for (const std::wstring& link : links_) {
+    if (planted != Planted::BeforeStart || link.find(L".tmp") != std::wstring::npos) {
+      EXPECT_TRUE(IsFile(link)) << "gone: " << Narrow(link);
+    }
+  }
+  for (const std::wstring& dir : {ProgramDir(), GameDir()}) {
+    for (const std::wstring& entry : EntriesOf(dir)) {
+      if (entry.find(L"~avsprache-") != std::wstring::npos) {
+        EXPECT_TRUE(std::count(links_.begin(), links_.end(), dir + L"\\" + entry) == 1)
+            << "a temporary file stayed: " << Narrow(entry);
+      }
+    }
+  }
+  if (planted == Planted::BeforeStart) {
+    // The links of the copies' names were replaced by this run's copies, which the close deletes
+    // unless changed since.
+    EXPECT_FALSE(IsFile(ProgramFile(kGermanCopy)));
+    EXPECT_EQ(IsFile(ProgramFile(kEnglishCopy)), !succeeds);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UnixLinks, LinkedNames,
+    ::testing::Combine(::testing::Values(Planted::BeforeStart, Planted::AfterStart, Planted::WhileResultShows),
+                       ::testing::Values(LeadsTo::OtherBytes, LeadsTo::PrefixOfEmbedded, LeadsTo::WholeEmbedded,
+                                         LeadsTo::EmptyFile, LeadsTo::LanguageFile),
+                       ::testing::Bool()),
+    RowName);
+
+// ---- av_map.eng's Unix mode after a switch under Wine, where a new file gets 644 (umask 022), as
+// a Wine user's files have. Wine shows a mode as a DACL of the owner's and everyone's access only,
+// and maps a DACL that is set back onto the mode lossily: an ACE of the owner gives the owner and
+// the group read, write and execute. The DACL is set only where the old one differs from the new
+// file's, so 644 stays 644.
+
+struct ModeRow {
+  const char* before;
+  const char* after;
+};
+
+void PrintTo(const ModeRow& row, std::ostream* out) { *out << row.before; }
+
+class LanguageFileMode : public UnixLinks, public ::testing::WithParamInterface<ModeRow> {};
+
+TEST_P(LanguageFileMode, AfterASwitch) {
+  const std::wstring file = GameFile(L"av_map.eng");
+  RunHostScript(HERE, std::string("chmod ") + GetParam().before + " " + HostName(file));
+  ASSERT_EQ(HostMode(HERE, file), GetParam().before);
+
+  SwitchToEnglish(HERE, *this);
+
+  EXPECT_EQ(HostMode(HERE, file), GetParam().after);
+}
+
+const ModeRow kModes[] = {
+    {"644", "644"},
+    // The start-up clears read-only, which under Wine gives the owner write: 644, as a new file.
+    {"444", "644"},
+    // Shown as the same DACL as 644, so the new file is left as created: the group loses write.
+    {"664", "644"},
+    // Nothing for everyone differs from a new file's DACL, so it is set, and comes back 770.
+    {"600", "770"},
+};
+INSTANTIATE_TEST_SUITE_P(Wine, LanguageFileMode, ::testing::ValuesIn(kModes),
+                         [](const auto& info) { return std::string("Mode") + info.param.before; });
 
 }  // namespace
 }  // namespace e2e

@@ -66,6 +66,7 @@ struct Obstacle {
   const char* name;
   std::function<void(ToolCase&)> block;
   std::function<void(ToolCase&)> clear;
+  bool clearWritesACopy;  // a file of the user's, not this run's, which the close leaves
 };
 
 void PrintTo(const Obstacle& row, std::ostream* out) { *out << row.name; }
@@ -92,18 +93,25 @@ TEST_P(ReplacementFailure, ReportsErrorKeepsFileAndRetries) {
   ASSERT_TRUE(notice);
   ExpectMessageBox(HERE, notice, L"Hinweis", kSetToEnglish, IconKind::Warning);
   PressOk(HERE, *notice);
-  ExpectCleanExit(HERE);
+  if (GetParam().clearWritesACopy) {
+    EXPECT_EQ(WaitForExit(HERE), 0u);
+    EXPECT_FALSE(IsFile(ProgramFile(kGermanCopy)));
+    EXPECT_TRUE(ReadBytes(ProgramFile(kEnglishCopy)) == EnglishLanguageFile()) << "the user's file is gone";
+  } else {
+    ExpectCleanExit(HERE);
+  }
   EXPECT_TRUE(ReadBytes(GameFile(L"av_map.eng")) == EnglishLanguageFile()) << "av_map.eng was not replaced";
 }
 
 const Obstacle kObstacles[] = {
     {"WorkingCopyDeleted", [](ToolCase& c) { ASSERT_TRUE(DeleteFileW(c.ProgramFile(kEnglishCopy).c_str())); },
-     [](ToolCase& c) { ASSERT_TRUE(WriteBytes(c.ProgramFile(kEnglishCopy), EnglishLanguageFile())); }},
+     [](ToolCase& c) { ASSERT_TRUE(WriteBytes(c.ProgramFile(kEnglishCopy), EnglishLanguageFile())); }, true},
     {"TargetReadOnly",
      [](ToolCase& c) {
        ASSERT_TRUE(SetFileAttributesW(c.GameFile(L"av_map.eng").c_str(), FILE_ATTRIBUTE_READONLY));
      },
-     [](ToolCase& c) { ASSERT_TRUE(SetFileAttributesW(c.GameFile(L"av_map.eng").c_str(), FILE_ATTRIBUTE_NORMAL)); }},
+     [](ToolCase& c) { ASSERT_TRUE(SetFileAttributesW(c.GameFile(L"av_map.eng").c_str(), FILE_ATTRIBUTE_NORMAL)); },
+     false},
 };
 INSTANTIATE_TEST_SUITE_P(StartClick, ReplacementFailure, ::testing::ValuesIn(kObstacles),
                          [](const auto& info) { return std::string(info.param.name); });

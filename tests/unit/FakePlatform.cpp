@@ -9,6 +9,11 @@ namespace fake {
 
 Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
 
+uint64_t NextFileIndex() {
+    static uint64_t last = 0;
+    return ++last;
+}
+
 std::u16string FoldCase(std::u16string text) {
     for (char16_t& c : text)
         if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) c = static_cast<char16_t>(c - 0x20);
@@ -118,6 +123,11 @@ public:
     uint32_t HandleAttributes() override { return ReportedAttributes(*node_); }
     uint32_t ReparseTag() override { return node_->reparseTag; }
 
+    std::optional<platform::FileIdentity> Identity() override {
+        if (faults_.failIdentity) return std::nullopt;
+        return platform::FileIdentity{node_->renames == renamesAtOpen_ ? node_->volumeSerial : 0, node_->fileIndex};
+    }
+
     bool MarkForDeletion() override {
         if (!(access_ & kDelete) || faults_.failDeletion || node_->isDirectory ||
             (node_->attributes & kFileAttributeReadonly))
@@ -135,6 +145,7 @@ public:
     bool SetSecurity(const std::vector<uint8_t>& descriptor) override {
         if (!(access_ & kWriteDac) || faults_.failSecurityWrite) return false;
         node_->security = descriptor;
+        ++node_->securityWrites;
         return true;
     }
 
@@ -145,6 +156,7 @@ private:
     uint32_t pos_ = 0;
     uint32_t access_ = 0;
     bool sharesDelete_ = true;
+    int renamesAtOpen_ = node_->renames;
     bool deletePending_ = false;
     Eraser erase_;
 };
@@ -473,18 +485,9 @@ bool FakePlatform::MoveReplacing(const platform::String& from, const platform::S
         nodes_.erase(target);
     }
     const auto node = source->second;
+    ++node->renames;
     nodes_.erase(source);
     nodes_[toName] = node;
-    return true;
-}
-
-bool FakePlatform::RemoveFile(const platform::String& path) {
-    calls.push_back({"RemoveFile", path, {}, {}});
-    const auto it = nodes_.find(Resolve(path));
-    if (it == nodes_.end()) return false;
-    const Node& node = *it->second;
-    if (node.isDirectory || (node.attributes & kFileAttributeReadonly) || node.openHandles > 0) return false;
-    nodes_.erase(it);
     return true;
 }
 

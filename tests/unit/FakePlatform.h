@@ -34,6 +34,9 @@ struct CaseInsensitiveLess {
     bool operator()(const std::u16string& a, const std::u16string& b) const { return FoldCase(a) < FoldCase(b); }
 };
 
+// A file index no entry has had before.
+uint64_t NextFileIndex();
+
 // An entry of the file system.
 struct Node {
     Bytes bytes;
@@ -44,10 +47,16 @@ struct Node {
     int openHandles = 0;
     uint32_t reparseTag = 0;       // of a link, or of a reparse point that holds its own data
     Bytes security;                // the DACL's descriptor; none: the file system keeps none
+    int securityWrites = 0;        // DACLs set on it (Wine maps each onto the Unix mode, lossily)
     int handlesDenyingDelete = 0;  // open handles that do not share deletion (they block renames)
     // A Unix symbolic link as Wine 8 shows it: the attributes of its target, no reparse point, and
     // followed by every open, so that deleting through it deletes the target.
     bool unixLink = false;
+    // What GetFileInformationByHandle tells of it: one volume, an index per entry ever made, kept
+    // by renames and shared by hard links.
+    uint32_t volumeSerial = 0x5EED0013u;
+    uint64_t fileIndex = NextFileIndex();
+    int renames = 0;  // a handle opened before a rename reports volume serial 0, as under Wine
 };
 
 // How the handles of a file behave. Offsets are file offsets.
@@ -64,6 +73,7 @@ struct IoFaults {
     bool failSecurityRead = false;
     bool failSecurityWrite = false;
     bool failDeletion = false;  // SetFileInformationByHandle(FileDispositionInfo)
+    bool failIdentity = false;  // GetFileInformationByHandle
 };
 
 struct RegistryValue {
@@ -150,7 +160,6 @@ public:
                                              uint32_t disposition, uint32_t flagsAndAttributes,
                                              uint32_t* error) override;
     bool MoveReplacing(const platform::String& from, const platform::String& to, uint32_t* error) override;
-    bool RemoveFile(const platform::String& path) override;
     std::vector<platform::FoundEntry> FindEntries(const platform::String& pattern) override;
     std::optional<std::span<const uint8_t>> FindItem(const platform::String& type, const platform::String& name) override;
     uint64_t AddFontMemResource(const void* data, uint32_t size) override;

@@ -10,105 +10,104 @@ using namespace platform::win;
 
 namespace {
 
-constexpr char16_t kPath[] = u"C:\\Games\\AV\\av_map.eng.~avsprache-99-0.tmp";
+constexpr char16_t kPath[] = u"C:\\Tools\\DEUTSCH.ENG";
 constexpr char16_t kElsewhere[] = u"C:\\Users\\Spieler\\Karte.dat";  // where a planted link leads
+constexpr char16_t kMovedAway[] = u"C:\\Tools\\verschoben.eng";
 
 const fake::Bytes kGerman = fake::ToBytes("\0Datei\0\0Bearbeiten\0Ansicht\0");
-const fake::Bytes kEnglish = fake::ToBytes("\0File\0\0Edit\0View\0");
 const fake::Bytes kForeign = fake::ToBytes("a map of the player's");
+const fake::Bytes kGermanPrefix(kGerman.begin(), kGerman.begin() + 9);
 
 struct RemovalCase {
     const char* name;
+    // Runs once the run's own file lies at kPath, holding kGerman.
     std::function<void(fake::FakePlatform&)> arrange;
     bool removed;
-    std::optional<fake::Bytes> elsewhere;  // what kElsewhere holds afterwards; nothing: it is gone
+    std::optional<fake::Bytes> elsewhere;  // what kElsewhere holds afterwards; nothing: no such file
     friend void PrintTo(const RemovalCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class RemoveIfOursTest : public testing::TestWithParam<RemovalCase> {};
+class RemoveIfMadeByThisRunTest : public testing::TestWithParam<RemovalCase> {};
 
-TEST_P(RemoveIfOursTest, DeletesOnlyOurBytes) {
+TEST_P(RemoveIfMadeByThisRunTest, DeletesTheRunsOwnFileAndNothingElse) {
     const RemovalCase& c = GetParam();
     fake::FakePlatform fake;
-    fake.AddFile(kElsewhere, kForeign);
+    const fake::Node& own = fake.AddFile(kPath, kGerman);
+    const platform::FileIdentity made{own.volumeSerial, own.fileIndex};
     c.arrange(fake);
-    const fake::Node* before = fake.Find(kPath);
-    const std::optional<fake::Bytes> bytes = before ? std::optional(before->bytes) : std::nullopt;
-    const bool unseenLink = before && before->unixLink;  // deleting through it deletes its target
-    const OwnBytes ours[] = {kGerman, kEnglish};
+    const std::vector<std::u16string> before = fake.Paths();
 
-    EXPECT_EQ(RemoveIfOurs(fake, kPath, ours), c.removed);
+    EXPECT_EQ(RemoveIfMadeByThisRun(fake, kPath, made, kGerman), c.removed);
 
-    const fake::Node* after = fake.Find(kPath);
-    if (c.removed && !unseenLink) {
-        EXPECT_EQ(after, nullptr);
+    // Deleting removes one name and nothing more: the one the run's file had, or its new one
+    // where a link the system does not show led there.
+    const std::vector<std::u16string> after = fake.Paths();
+    if (c.removed) {
+        EXPECT_EQ(after.size() + 1, before.size());
     } else {
-        ASSERT_NE(after, nullptr);
-        if (!unseenLink) EXPECT_EQ(after->bytes, bytes);
+        EXPECT_EQ(after, before);
     }
     const fake::Node* elsewhere = fake.Find(kElsewhere);
     EXPECT_EQ(elsewhere ? std::optional(elsewhere->bytes) : std::nullopt, c.elsewhere);
-    EXPECT_TRUE(fake.CallsTo("RemoveFile").empty()) << "a deletion by name deletes what was not checked";
+}
+
+// Another file at the name, leading there or holding the same bytes, is not the run's.
+void Replace(fake::FakePlatform& f, const fake::Bytes& bytes) { f.AddFile(kPath, bytes); }
+void UnseenLinkTo(fake::FakePlatform& f, const fake::Bytes& bytes) {
+    f.AddFile(kElsewhere, bytes);
+    f.AddUnixLink(kPath, kElsewhere);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, RemoveIfOursTest,
+    Files, RemoveIfMadeByThisRunTest,
     testing::Values(
-        RemovalCase{"PartOfOneLanguageFile",
-                    [](fake::FakePlatform& f) { f.AddFile(kPath, fake::Bytes(kEnglish.begin(), kEnglish.begin() + 9)); },
-                    true, kForeign},
-        RemovalCase{"WholeLanguageFile", [](fake::FakePlatform& f) { f.AddFile(kPath, kGerman); }, true, kForeign},
-        // Killed before its first write: an empty file holds nothing that is not ours.
-        RemovalCase{"Empty", [](fake::FakePlatform& f) { f.AddFile(kPath); }, true, kForeign},
-        RemovalCase{"OtherBytes", [](fake::FakePlatform& f) { f.AddFile(kPath, kForeign); }, false, kForeign},
-        RemovalCase{"LanguageFileAndMore",
-                    [](fake::FakePlatform& f) {
-                        fake::Bytes bytes = kGerman;
-                        bytes.push_back('!');
-                        f.AddFile(kPath, bytes);
-                    },
-                    false, kForeign},
-        RemovalCase{"ReadOnly", [](fake::FakePlatform& f) { f.AddFile(kPath, kGerman, kFileAttributeReadonly); },
-                    false, kForeign},
-        RemovalCase{"Folder", [](fake::FakePlatform& f) { f.AddFolder(kPath); }, false, kForeign},
-        RemovalCase{"InUse",
-                    [](fake::FakePlatform& f) {
-                        f.AddFile(kPath, kGerman);
-                        f.openErrors[kPath] = kErrorSharingViolation;
-                    },
-                    false, kForeign},
-        RemovalCase{"ReadFails",
-                    [](fake::FakePlatform& f) {
-                        f.AddFile(kPath, kGerman);
-                        f.fileFaults[kPath].failingReads = {{0, 1}};
-                    },
-                    false, kForeign},
-        RemovalCase{"DeletionRefused",
-                    [](fake::FakePlatform& f) {
-                        f.AddFile(kPath, kGerman);
-                        f.fileFaults[kPath].failDeletion = true;
-                    },
-                    false, kForeign},
-        RemovalCase{"CloudPlaceholderOfOurs", [](fake::FakePlatform& f) { f.AddReparsePoint(kPath, 0x9000101Au, kGerman); },
-                    true, kForeign},
-        // Links are never removed, even to our bytes: they are no file of ours.
-        RemovalCase{"SymbolicLinkToOurBytes",
+        RemovalCase{"TheRunsFileAsWritten", [](fake::FakePlatform&) {}, true, std::nullopt},
+        // A file the run made and someone changed since is that someone's now.
+        RemovalCase{"ChangedInPlace", [](fake::FakePlatform& f) { f.Find(kPath)->bytes = kForeign; }, false,
+                    std::nullopt},
+        RemovalCase{"CutShort", [](fake::FakePlatform& f) { f.Find(kPath)->bytes = kGermanPrefix; }, false,
+                    std::nullopt},
+        RemovalCase{"Emptied", [](fake::FakePlatform& f) { f.Find(kPath)->bytes.clear(); }, false, std::nullopt},
+        RemovalCase{"ReadOnly", [](fake::FakePlatform& f) { f.Find(kPath)->attributes = kFileAttributeReadonly; },
+                    false, std::nullopt},
+        RemovalCase{"InUse", [](fake::FakePlatform& f) { f.openErrors[kPath] = kErrorSharingViolation; }, false,
+                    std::nullopt},
+        RemovalCase{"ReadFails", [](fake::FakePlatform& f) { f.fileFaults[kPath].failingReads = {{0, 1}}; }, false,
+                    std::nullopt},
+        RemovalCase{"DeletionRefused", [](fake::FakePlatform& f) { f.fileFaults[kPath].failDeletion = true; }, false,
+                    std::nullopt},
+        RemovalCase{"IdentityUnreadable", [](fake::FakePlatform& f) { f.fileFaults[kPath].failIdentity = true; },
+                    false, std::nullopt},
+        RemovalCase{"Gone", [](fake::FakePlatform& f) { f.Remove(kPath); }, false, std::nullopt},
+        RemovalCase{"OtherFileWithTheSameBytes", [](fake::FakePlatform& f) { Replace(f, kGerman); }, false,
+                    std::nullopt},
+        RemovalCase{"OtherEmptyFile", [](fake::FakePlatform& f) { Replace(f, {}); }, false, std::nullopt},
+        RemovalCase{"SymbolicLinkToTheSameBytes",
                     [](fake::FakePlatform& f) {
                         f.AddFile(kElsewhere, kGerman);
                         f.AddLink(kPath, kElsewhere);
                     },
                     false, kGerman},
-        RemovalCase{"Junction", [](fake::FakePlatform& f) { f.AddLink(kPath, u"C:\\Users", true); }, false, kForeign},
-        // A link the system shows as a plain file is followed by every open, so what is checked and
-        // deleted is where it leads: nothing but our bytes can be lost that way.
-        RemovalCase{"UnseenLinkToOtherBytes", [](fake::FakePlatform& f) { f.AddUnixLink(kPath, kElsewhere); }, false,
+        // Links the system shows as plain files lead every open elsewhere, deletion included.
+        RemovalCase{"UnseenLinkToOtherBytes", [](fake::FakePlatform& f) { UnseenLinkTo(f, kForeign); }, false,
                     kForeign},
-        RemovalCase{"UnseenLinkToOurBytes",
+        RemovalCase{"UnseenLinkToAPrefix", [](fake::FakePlatform& f) { UnseenLinkTo(f, kGermanPrefix); }, false,
+                    kGermanPrefix},
+        RemovalCase{"UnseenLinkToTheSameBytes", [](fake::FakePlatform& f) { UnseenLinkTo(f, kGerman); }, false,
+                    kGerman},
+        RemovalCase{"UnseenLinkToAnEmptyFile", [](fake::FakePlatform& f) { UnseenLinkTo(f, {}); }, false,
+                    fake::Bytes{}},
+        // Moved away and linked back to: what goes is still the run's own file.
+        RemovalCase{"UnseenLinkToTheRunsFileMovedAway",
                     [](fake::FakePlatform& f) {
-                        f.AddFile(kElsewhere, kEnglish);
-                        f.AddUnixLink(kPath, kElsewhere);
+                        uint32_t error = 0;
+                        ASSERT_TRUE(f.MoveReplacing(kPath, kMovedAway, &error));
+                        f.AddUnixLink(kPath, kMovedAway);
                     },
-                    true, std::nullopt}),
+                    true, std::nullopt},
+        // A second name of the run's file: the name is deleted, the file stays under the other.
+        RemovalCase{"HardLinkedElsewhere", [](fake::FakePlatform& f) { f.AddHardLink(kElsewhere, kPath); }, true,
+                    kGerman}),
     [](const testing::TestParamInfo<RemovalCase>& info) { return std::string(info.param.name); });
 
 TEST(TemporaryFile, TakesTheNextNameWhileOneIsTakenAndGoesUnlessInstalled) {

@@ -85,9 +85,9 @@ TEST_F(SwitcherTest, FailedExchangeLeavesTheLanguageFileAndTheWindow) {
     }
 }
 
-// A run killed between creating its temporary file and the rename leaves it; the next switch
-// removes what holds only the bytes of a language file and nothing else.
-TEST_F(SwitcherTest, ExchangeRemovesLeftoversOfKilledRuns) {
+// A run killed between creating its temporary file and the rename leaves it. Whether such a file
+// is the tool's cannot be proven where links look like plain files, so the switch leaves them all.
+TEST_F(SwitcherTest, ExchangeLeavesLeftoversOfKilledRuns) {
     const std::u16string folder = u"C:\\Games\\AV\\";
     const std::u16string germanLeftover = folder + u"av_map.eng.~avsprache-4d2-0.tmp";
     const std::u16string englishLeftover = folder + u"AV_MAP.ENG.~avsprache-17-3.tmp";
@@ -98,13 +98,14 @@ TEST_F(SwitcherTest, ExchangeRemovesLeftoversOfKilledRuns) {
     fake.AddFile(foreign, fake::ToBytes("the player's own"));
     fake.AddFolder(folderOfThatName);
     Started();
+    const std::vector<std::u16string> before = fake.Paths();
 
     switcher->StartClick();
 
     EXPECT_EQ(LanguageFileBytes(), kGermanFile);
-    EXPECT_EQ(fake.FilesIn(folder), (std::vector<std::u16string>{kLanguageFile, foreign, kMapEditor}));
+    EXPECT_EQ(fake.Paths(), before);
+    EXPECT_EQ(fake.Find(englishLeftover)->bytes, kEnglishFile);
     EXPECT_EQ(fake.Find(foreign)->bytes, fake::ToBytes("the player's own"));
-    EXPECT_NE(fake.Find(folderOfThatName), nullptr);
 }
 
 TEST_F(SwitcherTest, SecondClickRepeatsTheExchangeOnceTheCauseHasGone) {
@@ -189,7 +190,6 @@ TEST_F(SwitcherTest, TearDownLeavesAReadOnlyFileOfTheSameName) {
     EXPECT_EQ(fake.Find(kGermanCopy), nullptr);
     ASSERT_NE(fake.Find(kEnglishCopy), nullptr);
     EXPECT_EQ(fake.Find(kEnglishCopy)->bytes, fake::ToBytes("not ours"));
-    for (const auto& removal : fake.CallsTo("RemoveFile")) EXPECT_NE(removal.path, kEnglishCopy);
 }
 
 }  // namespace

@@ -42,11 +42,12 @@ protected:
     }
 
     fake::FakePlatform fake;
+    WrittenCopies written;
 };
 
 // Each is made as a new file under a name of its own and renamed into place.
 TEST_F(WorkingCopiesTest, WritesBothCopiesByteForByteGermanFirst) {
-    WriteWorkingCopies(fake, kFolder);
+    WriteWorkingCopies(fake, kFolder, written);
 
     EXPECT_EQ(Content(kGermanCopy), kGerman);
     EXPECT_EQ(Content(kEnglishCopy), kEnglish);
@@ -67,7 +68,7 @@ TEST_F(WorkingCopiesTest, WritesBothCopiesByteForByteGermanFirst) {
 TEST_F(WorkingCopiesTest, AnUnseenLinkIsReplacedNotWrittenThrough) {
     fake.AddUnixLink(kGermanCopy, kProtected);
 
-    WriteWorkingCopies(fake, kFolder);
+    WriteWorkingCopies(fake, kFolder, written);
 
     EXPECT_FALSE(fake.Find(kGermanCopy)->isLink);
     EXPECT_EQ(Content(kGermanCopy), kGerman);
@@ -78,31 +79,32 @@ TEST_F(WorkingCopiesTest, AnUnseenLinkIsReplacedNotWrittenThrough) {
 TEST_F(WorkingCopiesTest, ACloudPlaceholderIsReplaced) {
     fake.AddReparsePoint(kGermanCopy, 0x9000601Au, fake::ToBytes("alt"));
 
-    WriteWorkingCopies(fake, kFolder);
+    WriteWorkingCopies(fake, kFolder, written);
 
     EXPECT_EQ(Content(kGermanCopy), kGerman);
 }
 
-// Killed between creation and rename, a run leaves its temporary file; the next one removes it
-// when it holds a part of the copy, and nothing else.
-TEST_F(WorkingCopiesTest, LeftoversOfOursAreRemovedOthersStay) {
-    const std::u16string leftover = u"C:\\Tools\\DEUTSCH.ENG.~avsprache-99-0.tmp";
-    const std::u16string foreign = u"C:\\Tools\\DEUTSCH.ENG.~avsprache-99-1.tmp";
-    const std::u16string englishLeftover = u"C:\\Tools\\ENGLISCH.ENG.~avsprache-99-0.tmp";
-    fake.AddFile(leftover, fake::Bytes(kGerman.begin(), kGerman.begin() + 7));
-    fake.AddFile(foreign, fake::ToBytes("Datei des Spielers"));
-    fake.AddFile(englishLeftover, kEnglish);
+// Killed between creation and rename, a run leaves its temporary file. Nothing shows that a file
+// of that name is the tool's (a link can look like a plain file), so all of them stay.
+TEST_F(WorkingCopiesTest, LeftoversOfKilledRunsStay) {
+    const std::u16string leftovers[] = {u"C:\\Tools\\DEUTSCH.ENG.~avsprache-99-0.tmp",
+                                        u"C:\\Tools\\DEUTSCH.ENG.~avsprache-99-1.tmp",
+                                        u"C:\\Tools\\ENGLISCH.ENG.~avsprache-99-0.tmp"};
+    fake.AddFile(leftovers[0], fake::Bytes(kGerman.begin(), kGerman.begin() + 7));
+    fake.AddFile(leftovers[1], fake::ToBytes("Datei des Spielers"));
+    fake.AddFile(leftovers[2], kEnglish);
 
-    WriteWorkingCopies(fake, kFolder);
+    WriteWorkingCopies(fake, kFolder, written);
+    DeleteWorkingCopies(fake, kFolder, written);
 
-    EXPECT_EQ(fake.FilesIn(kFolder), (std::vector<std::u16string>{kGermanCopy, foreign, kEnglishCopy}));
-    EXPECT_EQ(Content(foreign), fake::ToBytes("Datei des Spielers"));
+    EXPECT_EQ(fake.FilesIn(kFolder), (std::vector<std::u16string>{leftovers[0], leftovers[1], leftovers[2]}));
+    EXPECT_EQ(Content(leftovers[2]), kEnglish);
 }
 
 TEST_F(WorkingCopiesTest, OlderLongerCopyIsTruncated) {
     fake.AddFile(kGermanCopy, fake::Bytes(5000, 'z'));
 
-    WriteWorkingCopies(fake, kFolder);
+    WriteWorkingCopies(fake, kFolder, written);
 
     EXPECT_EQ(Content(kGermanCopy), kGerman);
 }
@@ -110,7 +112,7 @@ TEST_F(WorkingCopiesTest, OlderLongerCopyIsTruncated) {
 TEST_F(WorkingCopiesTest, ShortWritesThatMakeProgressAreContinued) {
     fake.otherFileFaults.maxBytesPerWrite = 3;
 
-    WriteWorkingCopies(fake, kFolder);
+    WriteWorkingCopies(fake, kFolder, written);
 
     EXPECT_EQ(Content(kGermanCopy), kGerman);
     EXPECT_EQ(Content(kEnglishCopy), kEnglish);
@@ -132,7 +134,7 @@ TEST_P(WorkingCopiesFailure, ReportsAndStops) {
     const FailureCase& c = GetParam();
     c.arrange(fake);
 
-    EXPECT_EQ(ToolkitMessage([&] { WriteWorkingCopies(fake, kFolder); }), c.message);
+    EXPECT_EQ(ToolkitMessage([&] { WriteWorkingCopies(fake, kFolder, written); }), c.message);
 
     const fake::Node* german = fake.Find(kGermanCopy);
     if (c.germanCopy) {
@@ -221,5 +223,72 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"WriteTakesNothing", [](fake::FakePlatform& f) { f.otherFileFaults.maxBytesPerWrite = 0; },
                     u"Stream-Schreibfehler", std::nullopt, false, 1}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+// ---- the close deletes the copies this run wrote, and nothing that has taken their names since.
+
+struct DeletionCase {
+    const char* name;
+    std::function<void(fake::FakePlatform&)> arrange;  // runs between writing and deleting
+    bool germanStays, englishStays;
+    std::optional<fake::Bytes> protectedAfter;  // what kProtected holds at the end; nothing: gone
+    friend void PrintTo(const DeletionCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class WorkingCopiesDeletion : public WorkingCopiesTest, public testing::WithParamInterface<DeletionCase> {};
+
+TEST_P(WorkingCopiesDeletion, TakesOnlyTheFilesThisRunWrote) {
+    const DeletionCase& c = GetParam();
+    WriteWorkingCopies(fake, kFolder, written);
+    c.arrange(fake);
+
+    DeleteWorkingCopies(fake, kFolder, written);
+
+    EXPECT_EQ(fake.Find(kGermanCopy) != nullptr, c.germanStays);
+    EXPECT_EQ(fake.Find(kEnglishCopy) != nullptr, c.englishStays);
+    EXPECT_EQ(Content(kProtected), c.protectedAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Close, WorkingCopiesDeletion,
+    testing::Values(
+        DeletionCase{"AsWritten", [](fake::FakePlatform&) {}, false, false, fake::ToBytes("[fonts]")},
+        DeletionCase{"DeletedByHand", [](fake::FakePlatform& f) { f.Remove(kGermanCopy); }, false, false,
+                     fake::ToBytes("[fonts]")},
+        // Each of these is what a link the system does not show can lead to.
+        DeletionCase{"SwappedForAnUnseenLinkToOtherBytes",
+                     [](fake::FakePlatform& f) { f.AddUnixLink(kGermanCopy, kProtected); }, true, false,
+                     fake::ToBytes("[fonts]")},
+        DeletionCase{"SwappedForAnUnseenLinkToTheSameBytes",
+                     [](fake::FakePlatform& f) {
+                         f.AddFile(kProtected, kGerman);
+                         f.AddUnixLink(kGermanCopy, kProtected);
+                     },
+                     true, false, kGerman},
+        DeletionCase{"SwappedForAnUnseenLinkToAnEmptyFile",
+                     [](fake::FakePlatform& f) {
+                         f.AddFile(kProtected);
+                         f.AddUnixLink(kGermanCopy, kProtected);
+                     },
+                     true, false, fake::Bytes{}},
+        // A later start from the same folder wrote copies of its own over this run's.
+        DeletionCase{"WrittenAgainByASecondTool",
+                     [](fake::FakePlatform& f) {
+                         WrittenCopies second;
+                         WriteWorkingCopies(f, kFolder, second);
+                     },
+                     true, true, fake::ToBytes("[fonts]")}),
+    [](const testing::TestParamInfo<DeletionCase>& info) { return std::string(info.param.name); });
+
+// The German copy was installed before the English one failed: it is this run's and goes.
+TEST_F(WorkingCopiesTest, CloseAfterAFailedStartDeletesTheCopyWritten) {
+    fake.openErrors[kEnglishCopy] = kErrorAccessDenied;
+    EXPECT_NE(ToolkitMessage([&] { WriteWorkingCopies(fake, kFolder, written); }), u"(no ToolkitError)");
+    ASSERT_NE(fake.Find(kGermanCopy), nullptr);
+    fake.openErrors.clear();
+
+    DeleteWorkingCopies(fake, kFolder, written);
+
+    EXPECT_EQ(fake.FilesIn(kFolder), std::vector<std::u16string>{});
+}
 
 }  // namespace
