@@ -9,8 +9,9 @@ namespace {
 
 constexpr char16_t kTemporaryMarker[] = u".~avsprache-";
 constexpr char16_t kTemporaryEnding[] = u".tmp";
-// Names differ by process already; the count only steps over leftovers and others' entries.
-constexpr int kNameAttempts = 16;
+// Names differ by process already; the count steps over others' entries and leftovers of killed
+// runs, which stay for good and gather under one process id where the system reuses ids soon.
+constexpr int kNameAttempts = 1000;
 
 std::u16string Hex(uint32_t value) {
     std::u16string digits;

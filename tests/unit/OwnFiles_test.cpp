@@ -110,18 +110,23 @@ INSTANTIATE_TEST_SUITE_P(
                     kGerman}),
     [](const testing::TestParamInfo<RemovalCase>& info) { return std::string(info.param.name); });
 
+// Leftovers of killed runs are never deleted, and a reused process id meets those of its own id.
 TEST(TemporaryFile, TakesTheNextNameWhileOneIsTakenAndGoesUnlessInstalled) {
     fake::FakePlatform fake;
     fake.AddFile(u"C:\\Games\\AV\\av_map.eng.~avsprache-1234-0.tmp", kForeign);
     fake.AddFolder(u"C:\\Games\\AV\\av_map.eng.~avsprache-1234-1.tmp");
+    for (int leftover = 2; leftover < 40; ++leftover) {
+        const std::string name = "C:\\Games\\AV\\av_map.eng.~avsprache-1234-" + std::to_string(leftover) + ".tmp";
+        fake.AddFile(std::u16string(name.begin(), name.end()), kGermanPrefix);
+    }
     uint32_t error = 0;
     {
         const auto temporary = TemporaryFile::CreateBeside(fake, u"C:\\Games\\AV\\av_map.eng", &error);
         ASSERT_TRUE(temporary);
-        EXPECT_EQ(temporary->Path(), u"C:\\Games\\AV\\av_map.eng.~avsprache-1234-2.tmp");
+        EXPECT_EQ(temporary->Path(), u"C:\\Games\\AV\\av_map.eng.~avsprache-1234-40.tmp");
         ASSERT_NE(fake.Find(temporary->Path()), nullptr);
     }
-    EXPECT_EQ(fake.Find(u"C:\\Games\\AV\\av_map.eng.~avsprache-1234-2.tmp"), nullptr);
+    EXPECT_EQ(fake.Find(u"C:\\Games\\AV\\av_map.eng.~avsprache-1234-40.tmp"), nullptr);
     EXPECT_EQ(fake.Find(u"C:\\Games\\AV\\av_map.eng.~avsprache-1234-0.tmp")->bytes, kForeign);
     EXPECT_NE(fake.Find(u"C:\\Games\\AV\\av_map.eng.~avsprache-1234-1.tmp"), nullptr);
 }
