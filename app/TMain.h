@@ -8,6 +8,7 @@
 
 #include "app/Application.h"
 #include "app/WindowDescription.h"
+#include "embedded/PrivateFonts.h"
 #include "platform/Handles.h"
 #include "platform/Win32Platform.h"
 #include "switcher/MainView.h"
@@ -53,8 +54,8 @@ private:
     void SetWindowIcons();
     void OnActivate(WPARAM wParam);
     void DrawPicture(const DRAWITEMSTRUCT& item);
-    // The one place where a design value at 96 becomes one at the layout's resolution.
-    int Scale(int value96) const { return MulDiv(value96, dpi_, 96); }
+    // A design value at 96 at the layout's resolution, rounded as the fonts' heights are.
+    int Scale(int value96) const { return ScaleFrom96(value96, dpi_); }
     HWND Control(int id) const { return GetDlgItem(handle_, id); }
 
     Application& application_;

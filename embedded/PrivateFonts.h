@@ -17,8 +17,8 @@ struct FontSpec {
 
 // -(points * dpi / 72), halves rounded away from zero.
 int PointsToHeight(int points, int logicalPixelsY);
-// A design value at 96 pixels per inch at another resolution, rounded as MulDiv rounds: halves
-// away from zero.
+// The one place where a design value at 96 pixels per inch becomes one at another resolution
+// (the window's layout and its fonts), rounded as MulDiv rounds: halves away from zero.
 int ScaleFrom96(int value96, int dpi);
 
 // The window's font and the label's, as chosen once at start-up; the window makes them at
