@@ -534,6 +534,13 @@ void ToolCase::StopEditors() {
 // ---------------------------------------------------------------- fixture: the tool's process
 
 void ToolCase::StartTool(const Where& where, const std::wstring& currentDir, int showCommand) {
+  CreateToolProcess(where, currentDir.empty() ? programDir_ : currentDir, showCommand, 0);
+}
+
+void ToolCase::StartToolSuspended(const Where& where) { CreateToolProcess(where, programDir_, -1, CREATE_SUSPENDED); }
+
+void ToolCase::CreateToolProcess(const Where& where, const std::wstring& currentDir, int showCommand,
+                                 DWORD creationFlags) {
   const std::wstring exe = ProgramFile(toolFileName_);
   std::wstring commandLine = L"\"" + exe + L"\"";
   STARTUPINFOW startup{};
@@ -542,20 +549,10 @@ void ToolCase::StartTool(const Where& where, const std::wstring& currentDir, int
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
   }
-  const std::wstring& dir = currentDir.empty() ? programDir_ : currentDir;
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &startup,
-                      &tool_))
-    ADD_FAILURE_AT(where.file, where.line) << "starting " << Narrow(exe) << ", error " << GetLastError();
-}
-
-void ToolCase::StartToolSuspended(const Where& where) {
-  const std::wstring exe = ProgramFile(toolFileName_);
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                      programDir_.c_str(), &startup, &tool_))
-    ADD_FAILURE_AT(where.file, where.line) << "starting " << Narrow(exe) << " suspended, error " << GetLastError();
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
+                      currentDir.c_str(), &startup, &tool_))
+    ADD_FAILURE_AT(where.file, where.line) << "starting " << Narrow(exe) << (creationFlags ? " suspended" : "")
+                                           << ", error " << GetLastError();
 }
 
 void ToolCase::ResumeTool(const Where& where) {

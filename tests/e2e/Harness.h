@@ -206,6 +206,8 @@ class ToolCase : public ::testing::Test {
   HANDLE probeMapping_ = nullptr;
   PROCESS_INFORMATION probeHost_{};
 
+  void CreateToolProcess(const Where& where, const std::wstring& currentDir, int showCommand, DWORD creationFlags);
+
   bool HookWithProbe(const Where& where, DWORD thread);
   bool HookWithProbeHost(const Where& where, DWORD thread);
   void EndProbeHost();

@@ -52,9 +52,9 @@ std::vector<std::wstring> EntriesOf(const std::wstring& dir) {
 }
 
 // A leftover's name as a killed run of the tool with this process id leaves it.
-std::wstring TemporaryName(DWORD processId, int number) {
-  wchar_t name[64];
-  swprintf(name, 64, L"av_map.eng.~avsprache-%lx-%d.tmp", static_cast<unsigned long>(processId), number);
+std::wstring TemporaryName(DWORD processId, int number, const wchar_t* beside = L"av_map.eng") {
+  wchar_t name[80];
+  swprintf(name, 80, L"%ls.~avsprache-%lx-%d.tmp", beside, static_cast<unsigned long>(processId), number);
   return name;
 }
 
@@ -282,6 +282,10 @@ class UnixLinks : public ToolCase {
       links_.push_back(link);
     }
     RunHostScript(where, commands);
+    for (const auto& [link, target] : linksToTargets) {
+      if (GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES)
+        ADD_FAILURE_AT(where.file, where.line) << "could not make the link " << UnixName(link);
+    }
   }
 
   // The Unix mode of a file, as octal digits.
@@ -303,14 +307,7 @@ class UnixLinks : public ToolCase {
   }
 
   void MakeLink(const Where& where, const std::wstring& link, const std::wstring& target) {
-    const size_t slash = link.rfind(L'\\');
-    const std::string folder = UnixName(link.substr(0, slash));
-    const std::wstring command = L"Z:\\bin\\ln -s \"" + Widened(UnixName(target)) + L"\" \"" + Widened(folder) +
-                                 L"/" + link.substr(slash + 1) + L"\"";
-    links_.push_back(link);
-    if (!RunHostProgram(command) ||
-        !WaitUntil(5000, [&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }))
-      ADD_FAILURE_AT(where.file, where.line) << "could not make the link " << UnixName(link).c_str();
+    MakeLinks(where, {{link, target}});
   }
 
   std::wstring targetDir_;
@@ -389,18 +386,13 @@ class LinkedNames : public UnixLinks, public ::testing::WithParamInterface<LinkR
   std::vector<Link> Names(DWORD processId) const {
     const Bytes* german = &GermanLanguageFile();
     const Bytes* english = &EnglishLanguageFile();
-    const auto temporary = [](const wchar_t* file, DWORD id, int number) {
-      wchar_t name[80];
-      swprintf(name, 80, L"%ls.~avsprache-%lx-%d.tmp", file, static_cast<unsigned long>(id), number);
-      return std::wstring(name);
-    };
     return {
         {ProgramFile(kGermanCopy), german},
         {ProgramFile(kEnglishCopy), english},
-        {ProgramFile(temporary(kGermanCopy, processId, 0)), german},
-        {ProgramFile(temporary(kEnglishCopy, processId, 0)), english},
-        {ProgramFile(temporary(kGermanCopy, 1, 0)), german},
-        {ProgramFile(temporary(kEnglishCopy, 1, 0)), english},
+        {ProgramFile(TemporaryName(processId, 0, kGermanCopy)), german},
+        {ProgramFile(TemporaryName(processId, 0, kEnglishCopy)), english},
+        {ProgramFile(TemporaryName(1, 0, kGermanCopy)), german},
+        {ProgramFile(TemporaryName(1, 0, kEnglishCopy)), english},
         {GameFile(TemporaryName(processId, 0)), english},
         {GameFile(TemporaryName(processId, 1)), german},
         {GameFile(TemporaryName(1, 0)), german},
